@@ -1,0 +1,31 @@
+#pragma once
+// File operations the core needs, behind an interface: the platform implements them with POSIX
+// calls, tests with fakes that fail on demand. Errors are run-time error values.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "base/result.h"
+
+namespace velloran {
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // The whole content of a file.
+    virtual Result<std::string> readFile(const std::string& path) = 0;
+
+    // Replaces the file's content so that a failure at any point leaves the previous content
+    // intact (write a temporary file beside it, flush, rename over).
+    virtual std::optional<RuntimeError> writeFileAtomically(const std::string& path,
+                                                            std::string_view bytes) = 0;
+
+    // Opens the file for writing without truncating it (creating it when missing) and closes it,
+    // so that a file that cannot be written fails before any work is done.
+    virtual std::optional<RuntimeError> probeWritable(const std::string& path) = 0;
+
+    virtual bool exists(const std::string& path) = 0;
+};
+
+}  // namespace velloran

@@ -1,0 +1,32 @@
+#include "config/row_state.h"
+
+#include <cctype>
+
+namespace velloran {
+
+bool sameIdentity(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void markRowState(MappingRow& row, const DeviceInventory& devices) {
+    row.colour = colour::InactiveRow;
+    Tag& active = row.cell(col::Description).tag;
+    active = Tag::boolean(false);
+    const std::string identity = row.cell(col::DeviceId).tag.toText();
+    const auto button = parseNumber(row.text);
+    for (const auto& d : devices.devices) {
+        if (!sameIdentity(d.identity, identity)) continue;
+        const bool within = button && *button <= d.buttonCount;
+        row.colour = within ? colour::ActiveRow : colour::InactiveRow;
+        active = Tag::boolean(within);
+    }
+}
+
+}  // namespace velloran

@@ -1,0 +1,89 @@
+#include "config/tag.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace velloran {
+
+namespace {
+
+std::string trimmed(const std::string& s) {
+    std::size_t b = 0;
+    std::size_t e = s.size();
+    while (b < e && (s[b] == ' ' || s[b] == '\t')) ++b;
+    while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t')) --e;
+    return s.substr(b, e - b);
+}
+
+bool equalsIgnoreCase(const std::string& a, const char* b) {
+    std::size_t i = 0;
+    for (; i < a.size() && b[i] != '\0'; ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) != b[i]) return false;
+    }
+    return i == a.size() && b[i] == '\0';
+}
+
+}  // namespace
+
+std::optional<double> parseNumber(const std::string& text) {
+    const std::string t = trimmed(text);
+    if (t.empty()) return std::nullopt;
+    // Only plain decimal notation: sign, digits, one point, optional exponent.
+    for (char c : t) {
+        if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '+' || c == '-' || c == '.' ||
+              c == 'e' || c == 'E')) {
+            return std::nullopt;
+        }
+    }
+    char* end = nullptr;
+    const double v = std::strtod(t.c_str(), &end);
+    if (end != t.c_str() + t.size() || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+std::string numberToText(double n) {
+    if (n == 0) return "0";
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.15g", n);
+    return buf;
+}
+
+std::optional<bool> Tag::toBool() const {
+    switch (kind()) {
+        case Kind::Empty: return false;
+        case Kind::Boolean: return asBoolean();
+        case Kind::Number: return asNumber() != 0;
+        case Kind::Text: {
+            const std::string t = trimmed(asText());
+            if (equalsIgnoreCase(t, "true")) return true;
+            if (equalsIgnoreCase(t, "false")) return false;
+            if (auto n = parseNumber(t)) return *n != 0;
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<double> Tag::toNumber() const {
+    switch (kind()) {
+        case Kind::Empty: return 0.0;
+        case Kind::Boolean: return asBoolean() ? -1.0 : 0.0;
+        case Kind::Number: return asNumber();
+        case Kind::Text: return parseNumber(asText());
+    }
+    return std::nullopt;
+}
+
+std::string Tag::toText() const {
+    switch (kind()) {
+        case Kind::Empty: return "";
+        case Kind::Boolean: return asBoolean() ? "True" : "False";
+        case Kind::Number: return numberToText(asNumber());
+        case Kind::Text: return asText();
+    }
+    return "";
+}
+
+}  // namespace velloran

@@ -1,0 +1,151 @@
+#include "fs/posix_file_system.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <random>
+
+namespace velloran {
+
+namespace {
+
+// Closes a descriptor when it goes out of scope.
+class Fd {
+public:
+    explicit Fd(int fd) : fd_(fd) {}
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    ~Fd() { reset(); }
+    int get() const { return fd_; }
+    int reset() {
+        int r = 0;
+        if (fd_ >= 0) r = ::close(fd_);
+        fd_ = -1;
+        return r;
+    }
+
+private:
+    int fd_;
+};
+
+// A symbolic link is replaced through its target, so that the link stays a link.
+std::string resolveTarget(const std::string& path) {
+    char buf[PATH_MAX];
+    std::string current = path;
+    for (int hops = 0; hops < 16; ++hops) {
+        const ssize_t n = ::readlink(current.c_str(), buf, sizeof buf - 1);
+        if (n < 0) break;
+        std::string link(buf, static_cast<std::size_t>(n));
+        if (!link.empty() && link[0] != '/') {
+            const auto slash = current.rfind('/');
+            if (slash != std::string::npos) link = current.substr(0, slash + 1) + link;
+        }
+        current = link;
+    }
+    return current;
+}
+
+std::string directoryOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+std::string temporaryNameFor(const std::string& target) {
+    static std::mt19937_64 rng{std::random_device{}()};
+    const auto slash = target.rfind('/');
+    const std::string dir = slash == std::string::npos ? "" : target.substr(0, slash + 1);
+    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    return dir + "." + base + ".tmp" + std::to_string(rng() % 1000000000);
+}
+
+}  // namespace
+
+PosixFileSystem::PosixFileSystem() : write_(&::write) {}
+
+Result<std::string> PosixFileSystem::readFile(const std::string& path) {
+    if (path.empty()) return runtimeError(err::BadFileName);
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) return runtimeErrorFromErrno(errno);
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) return runtimeErrorFromErrno(errno);
+    if (S_ISDIR(st.st_mode)) return runtimeErrorFromErrno(EISDIR);
+    std::string content;
+    if (S_ISREG(st.st_mode)) content.reserve(static_cast<std::size_t>(st.st_size));
+    char buf[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), buf, sizeof buf);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return runtimeErrorFromErrno(errno);
+        }
+        content.append(buf, static_cast<std::size_t>(n));
+    }
+    return content;
+}
+
+std::optional<RuntimeError> PosixFileSystem::writeFileAtomically(const std::string& path,
+                                                                 std::string_view bytes) {
+    if (path.empty()) return runtimeError(err::BadFileName);
+    const std::string target = resolveTarget(path);
+
+    struct stat old {};
+    const bool replacing = ::stat(target.c_str(), &old) == 0;
+    if (replacing && S_ISDIR(old.st_mode)) return runtimeErrorFromErrno(EISDIR);
+
+    std::string tmp;
+    int raw = -1;
+    for (int attempt = 0; attempt < 8 && raw < 0; ++attempt) {
+        tmp = temporaryNameFor(target);
+        raw = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (raw < 0 && errno != EEXIST) break;
+    }
+    if (raw < 0) return runtimeErrorFromErrno(errno);
+    Fd fd(raw);
+
+    auto fail = [&](int e) -> std::optional<RuntimeError> {
+        fd.reset();
+        ::unlink(tmp.c_str());
+        return runtimeErrorFromErrno(e);
+    };
+
+    if (replacing) (void)::fchmod(fd.get(), old.st_mode & 07777);
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = write_(fd.get(), bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return fail(errno);
+        }
+        if (n == 0) return fail(ENOSPC);
+        done += static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd.get()) != 0) return fail(errno);
+    if (fd.reset() != 0) return fail(errno);
+    if (::rename(tmp.c_str(), target.c_str()) != 0) return fail(errno);
+
+    // The rename itself must reach the disk before we report success.
+    Fd dir(::open(directoryOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0) (void)::fsync(dir.get());
+    return std::nullopt;
+}
+
+std::optional<RuntimeError> PosixFileSystem::probeWritable(const std::string& path) {
+    if (path.empty()) return runtimeError(err::BadFileName);
+    Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
+    if (fd.get() < 0) return runtimeErrorFromErrno(errno);
+    return std::nullopt;
+}
+
+bool PosixFileSystem::exists(const std::string& path) {
+    struct stat st {};
+    return !path.empty() && ::stat(path.c_str(), &st) == 0;
+}
+
+}  // namespace velloran

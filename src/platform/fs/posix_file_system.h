@@ -1,0 +1,30 @@
+#pragma once
+// The file system on POSIX: durable replacement through a temporary file, fsync and rename.
+#include <sys/types.h>
+
+#include <functional>
+
+#include "base/file_system.h"
+
+namespace velloran {
+
+class PosixFileSystem : public FileSystem {
+public:
+    // The write(2) used for file contents; tests replace it to fail at a chosen byte.
+    using WriteFunction = std::function<ssize_t(int fd, const void* data, size_t size)>;
+
+    PosixFileSystem();
+
+    Result<std::string> readFile(const std::string& path) override;
+    std::optional<RuntimeError> writeFileAtomically(const std::string& path,
+                                                    std::string_view bytes) override;
+    std::optional<RuntimeError> probeWritable(const std::string& path) override;
+    bool exists(const std::string& path) override;
+
+    void setWriteFunction(WriteFunction write) { write_ = std::move(write); }
+
+private:
+    WriteFunction write_;
+};
+
+}  // namespace velloran
