@@ -30,22 +30,26 @@ struct LoadFailure {
 };
 
 struct LoadedConfiguration {
-    std::string version;             // as taken: "1.4", "1.3", "1.2" or "1.1"
-    bool obsolete = false;           // the file is of an older version
-    std::vector<Message> messages;   // boxes shown during the load, in order (not the failure)
-    std::vector<MappingRow> rows;    // the rows read (those before a failure, if any)
-    int state = 0;                   // entry state value after the load
+    std::string version;            // as taken: "1.4", "1.3", "1.2" or "1.1"
+    bool obsolete = false;          // the file is of an older version
+    std::vector<Message> messages;  // boxes shown during the load, in order (not the failure)
+    std::vector<MappingRow> rows;   // the rows read (the complete ones before a failure, if any)
+    int state = 0;                  // entry state value after the load (the failure's, if any)
     std::optional<LoadFailure> failure;
 };
 
 // Reads a configuration from the file's bytes, marking rows against the detected devices.
+// Fields are read as described in config/field_reader.h; blocks whose button number is not
+// within 1..512 are dropped. Files of version 1.2 and 1.1 put their press key into "On Press 1"
+// and (1.2) their release key into "On Release 1"; their other steps are "" with an Empty Tag.
 LoadedConfiguration parseConfiguration(std::string_view bytes, const DeviceInventory& devices);
 
 // Reads the file at `path`; a file that cannot be read becomes the matching failure.
 LoadedConfiguration loadConfiguration(FileSystem& fs, const std::string& path,
                                       const DeviceInventory& devices);
 
-// The bytes the writer produces for these rows (version "1.4", 74 records a row).
+// The bytes the writer produces for these rows (version "1.4", 74 records a row, CR LF after
+// each). The flag records keep the kind of their Tag; an Empty Tag writes an empty line.
 std::string serializeConfiguration(const std::vector<MappingRow>& rows);
 
 struct SaveFailure {

@@ -1,0 +1,44 @@
+#pragma once
+// Reads a configuration file field by field, as the run-time's sequential "Input #" reads into a
+// variant. Files are one record per line, but a line may hold several comma-separated fields;
+// each one counts as a record.
+//
+// - A line ends with CR LF, a lone LF or a lone CR.
+// - Blanks before a field are skipped.
+// - "..." is text up to the closing quote (nothing is escaped); anything after the closing quote
+//   up to the next comma or line end is ignored. A quote left open runs to the end of the line.
+// - #TRUE# and #FALSE# (any case) are Booleans.
+// - Any other unquoted field is trimmed; it is Empty when nothing is left, a number when it reads
+//   as one, text otherwise.
+// - A blank line is one Empty field.
+// Texts are decoded from Windows-1252. Reading takes time and memory linear in the input.
+#include <cstddef>
+#include <string_view>
+
+#include "base/result.h"
+#include "config/tag.h"
+
+namespace velloran {
+
+class FieldReader {
+public:
+    explicit FieldReader(std::string_view bytes) : in_(bytes) {}
+
+    // No field is left.
+    bool atEnd() const { return pos_ >= in_.size(); }
+
+    // The next field; error 62 "Input past end of file" when none is left.
+    Result<Tag> next();
+
+private:
+    bool atLineEnd() const;
+    // Moves past the comma or line end that closes a field, if any.
+    void skipDelimiter();
+    Tag readQuoted();
+    Tag readUnquoted();
+
+    std::string_view in_;
+    std::size_t pos_ = 0;
+};
+
+}  // namespace velloran

@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "config/configuration_file.h"
+#include "fs/posix_file_system.h"
+
+namespace velloran {
+namespace {
+
+namespace fsys = std::filesystem;
+
+// A configuration as users have them: two devices, several buttons, some macros filled.
+std::vector<MappingRow> realisticRows(int buttons) {
+    std::vector<MappingRow> rows;
+    for (int b = 1; b <= buttons; ++b) {
+        MappingRow row;
+        row.text = std::to_string(b);
+        row.cell(col::DeviceId) = b % 2 ? Cell{"Flight Yoke", Tag::text("{4A1B2C30-7D8E-11EF}")}
+                                        : Cell{"Board", Tag::text("HID#VID_1D50&PID_6102")};
+        row.setFlag(col::Repeat, b % 3 == 0);
+        row.setFlag(col::Rotary, false);
+        row.cell(col::Multiplier) = Cell{"1X", Tag::number(1)};
+        row.cell(col::Description) = Cell{b == 1 ? "Frein à main" : " ", Tag::boolean(true)};
+        for (int c : {col::NumLock, col::CapsLock, col::ScrollLock}) row.setFlag(c, false);
+        for (int c = col::FirstPress; c <= col::LastStep; ++c) {
+            row.cell(c) = Cell{" ", Tag::text(" ")};
+        }
+        row.cell(col::FirstPress) = Cell{"SHIFT + A", Tag::text("A")};
+        row.cell(col::FirstPress + 1) = Cell{"A", Tag::text("A")};
+        row.cell(col::FirstRelease) = Cell{"CTRL + Z", Tag::text("Z")};
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::string contentOf(const fsys::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void putFile(const fsys::path& p, const std::string& bytes) {
+    std::ofstream(p, std::ios::binary) << bytes;
+}
+
+std::vector<std::string> entriesOf(const fsys::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& e : fsys::directory_iterator(dir)) names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class DurableSave : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string templ = (fsys::temp_directory_path() / "vlz-save-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(templ.data()), nullptr);
+        dir = templ;
+        target = dir / "flight.vlz";
+    }
+    void TearDown() override {
+        ::chmod(dir.c_str(), 0700);
+        fsys::remove_all(dir);
+    }
+
+    fsys::path dir;
+    fsys::path target;
+    PosixFileSystem fs;
+};
+
+TEST_F(DurableSave, DiskFullAtAnyByteLeavesTheOldFileAndNoTemporary) {
+    const std::string old = serializeConfiguration(realisticRows(2));
+    const std::vector<MappingRow> rows = realisticRows(6);
+    const std::size_t size = serializeConfiguration(rows).size();
+    putFile(target, old);
+
+    for (std::size_t limit = 0; limit < size; ++limit) {
+        std::size_t written = 0;
+        fs.setWriteFunction([&](int fd, const void* data, size_t n) -> ssize_t {
+            if (written >= limit) {
+                errno = ENOSPC;
+                return -1;
+            }
+            const ssize_t done = ::write(fd, data, std::min(n, limit - written));
+            if (done > 0) written += static_cast<std::size_t>(done);
+            return done;
+        });
+        const auto failure = saveConfiguration(fs, target, rows);
+        ASSERT_TRUE(failure) << "failing after " << limit << " bytes";
+        EXPECT_EQ(failure->error, (RuntimeError{61, "Disk full"})) << limit;
+        EXPECT_EQ(failure->box, (Message{Icon::Critical, "File IO Error", "Disk full"})) << limit;
+        ASSERT_EQ(contentOf(target), old) << "failing after " << limit << " bytes";
+        ASSERT_EQ(entriesOf(dir), std::vector<std::string>{"flight.vlz"}) << limit;
+    }
+
+    fs.setWriteFunction(&::write);
+    EXPECT_FALSE(saveConfiguration(fs, target, rows));
+    EXPECT_EQ(contentOf(target), serializeConfiguration(rows));
+    EXPECT_EQ(entriesOf(dir), std::vector<std::string>{"flight.vlz"});
+}
+
+TEST_F(DurableSave, ReadOnlyFolderReportsPermissionDeniedAndKeepsTheFile) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "running as root: folder permissions do not stop root from writing";
+    }
+    const std::string old = serializeConfiguration(realisticRows(1));
+    putFile(target, old);
+    ASSERT_EQ(::chmod(dir.c_str(), 0500), 0);
+
+    const auto failure = saveConfiguration(fs, target, realisticRows(3));
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->error.number, 70);
+    EXPECT_EQ(failure->box, (Message{Icon::Critical, "File IO Error", "Permission denied"}));
+    EXPECT_EQ(contentOf(target), old);
+    EXPECT_EQ(entriesOf(dir), std::vector<std::string>{"flight.vlz"});
+}
+
+TEST_F(DurableSave, SymlinkedTargetStaysALink) {
+    fsys::create_directory(dir / "real");
+    const fsys::path real = dir / "real" / "flight.vlz";
+    putFile(real, serializeConfiguration(realisticRows(1)));
+    fsys::create_symlink("real/flight.vlz", target);
+
+    const auto rows = realisticRows(4);
+    ASSERT_FALSE(saveConfiguration(fs, target, rows));
+    EXPECT_TRUE(fsys::is_symlink(target));
+    EXPECT_EQ(contentOf(real), serializeConfiguration(rows));
+    EXPECT_EQ(entriesOf(dir / "real"), std::vector<std::string>{"flight.vlz"});
+
+    const auto loaded = loadConfiguration(fs, target, DeviceInventory{});
+    ASSERT_FALSE(loaded.failure);
+    ASSERT_EQ(loaded.rows.size(), 4u);
+    EXPECT_EQ(loaded.rows[0].cell(col::Description).text, "Frein à main");
+}
+
+TEST_F(DurableSave, UnreadableTargetsMapToTheLoadFollowUps) {
+    using FollowUp = LoadFailure::FollowUp;
+    auto missing = loadConfiguration(fs, dir / "missing.vlz", DeviceInventory{});
+    ASSERT_TRUE(missing.failure);
+    EXPECT_EQ(missing.failure->error.number, 53);
+    EXPECT_EQ(missing.failure->followUp, FollowUp::RemoveEntry);
+
+    fsys::create_directory(dir / "folder.vlz");
+    auto folder = loadConfiguration(fs, dir / "folder.vlz", DeviceInventory{});
+    ASSERT_TRUE(folder.failure);
+    EXPECT_EQ(folder.failure->error.number, 75);
+    EXPECT_EQ(folder.failure->followUp, FollowUp::CloseConfiguration);
+    EXPECT_EQ(folder.state, 0);
+}
+
+}  // namespace
+}  // namespace velloran
