@@ -1,0 +1,25 @@
+#pragma once
+// Virtual game controllers for demonstrations and tests, written as a list of
+// "<name>:<button count>" entries separated by commas: "Demo Pad:12,Demo Board:32".
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/result.h"
+
+namespace velloran {
+
+inline constexpr int kMaxJoystickButtons = 128;
+
+struct VirtualDeviceSpec {
+    std::string name;
+    int buttons = 0;
+
+    bool operator==(const VirtualDeviceSpec&) const = default;
+};
+
+// Names keep inner blanks and may contain ":" (the last one separates the count); blanks around
+// names and counts are dropped. An empty text is an empty list. Counts run from 1 to 128.
+Result<std::vector<VirtualDeviceSpec>> parseVirtualDevices(std::string_view text);
+
+}  // namespace velloran
