@@ -1,0 +1,83 @@
+#include "shell/command_panel.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+
+#include "resources/icons.h"
+
+namespace velloran {
+namespace {
+
+struct ButtonSpec {
+    const char* name;
+    const char* toolTip;
+    Command command;
+    QIcon (*picture)();
+};
+
+QIcon recOff() {
+    return icons::commandPicture(QStringLiteral("rec_off"));
+}
+QIcon testOff() {
+    return icons::commandPicture(QStringLiteral("test_off"));
+}
+
+// Two groups: what works on the selected row, and what works on the whole table.
+constexpr ButtonSpec kRowButtons[] = {
+    {"ComRec", "Record key mapping", Command::Record, recOff},
+    {"ComClear", "Clear entire row", Command::ClearRow, icons::clearRow},
+    {"ComClearItem", "Clear selected item", Command::ClearItem, icons::clearItem},
+    {"ComTest", "Test mappings", Command::Test, testOff},
+};
+constexpr ButtonSpec kTableButtons[] = {
+    {"ComDel", "Remove inactive & duplicate items from configuration list", Command::RemoveItems,
+     icons::removeItems},
+    {"ComAdd", "Update missing input devices & buttons not in the configuration list",
+     Command::AddDevices, icons::addDevices},
+    {"ComSwap", "Replace selected input device", Command::ReplaceDevice, icons::replaceDevice},
+};
+
+}  // namespace
+
+CommandPanel::CommandPanel(CommandRouter& router, QWidget* parent) : QWidget(parent) {
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    const auto add = [&](const ButtonSpec& spec) {
+        auto* b = new QToolButton(this);
+        b->setObjectName(QString::fromLatin1(spec.name));
+        b->setToolTip(QString::fromLatin1(spec.toolTip));
+        b->setIcon(spec.picture());
+        b->setIconSize(QSize(24, 24));
+        b->setAutoRaise(false);
+        const Command command = spec.command;
+        connect(b, &QToolButton::clicked, &router, [&router, command] { router.trigger(command); });
+        layout->addWidget(b);
+    };
+    for (const ButtonSpec& spec : kRowButtons) add(spec);
+    auto* divider = new QFrame(this);
+    divider->setFrameShape(QFrame::VLine);
+    divider->setFrameShadow(QFrame::Sunken);
+    layout->addSpacing(4);
+    layout->addWidget(divider);
+    layout->addSpacing(4);
+    for (const ButtonSpec& spec : kTableButtons) add(spec);
+    recPicture_ = QStringLiteral("rec_off");
+    testPicture_ = QStringLiteral("test_off");
+}
+
+QToolButton* CommandPanel::button(const QString& name) const {
+    return findChild<QToolButton*>(name, Qt::FindDirectChildrenOnly);
+}
+
+void CommandPanel::setRecPicture(const QString& key) {
+    recPicture_ = key;
+    button(QStringLiteral("ComRec"))->setIcon(icons::commandPicture(key));
+}
+
+void CommandPanel::setTestPicture(const QString& key) {
+    testPicture_ = key;
+    button(QStringLiteral("ComTest"))->setIcon(icons::commandPicture(key));
+}
+
+}  // namespace velloran
