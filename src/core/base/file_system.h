@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/result.h"
 
@@ -26,6 +27,22 @@ public:
     virtual std::optional<RuntimeError> probeWritable(const std::string& path) = 0;
 
     virtual bool exists(const std::string& path) = 0;
+};
+
+// Folder listings and path names. Kept apart from FileSystem so that a fake of file contents
+// need not answer them.
+class Folders {
+public:
+    virtual ~Folders() = default;
+
+    // The names (without folder) of the regular files directly in `folder`, in no given order;
+    // empty when the folder is missing or cannot be read.
+    virtual std::vector<std::string> fileNames(const std::string& folder) = 0;
+
+    // `path` made absolute against the current folder, with "." and ".." resolved by name and
+    // without requiring the file to exist; "" for an empty path or when there is no current
+    // folder.
+    virtual std::string fullPath(const std::string& path) = 0;
 };
 
 }  // namespace velloran

@@ -7,7 +7,9 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
 #include <random>
+#include <system_error>
 
 namespace velloran {
 
@@ -146,6 +148,27 @@ std::optional<RuntimeError> PosixFileSystem::probeWritable(const std::string& pa
 bool PosixFileSystem::exists(const std::string& path) {
     struct stat st {};
     return !path.empty() && ::stat(path.c_str(), &st) == 0;
+}
+
+std::vector<std::string> PosixFileSystem::fileNames(const std::string& folder) {
+    namespace fs = std::filesystem;
+    std::vector<std::string> names;
+    std::error_code ec;
+    fs::directory_iterator it(folder, ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        std::error_code typeError;
+        // A link to a regular file counts, as the file it names would.
+        if (it->is_regular_file(typeError)) names.push_back(it->path().filename().string());
+    }
+    return names;
+}
+
+std::string PosixFileSystem::fullPath(const std::string& path) {
+    if (path.empty()) return {};
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    if (ec) return {};
+    return absolute.lexically_normal().string();
 }
 
 }  // namespace velloran

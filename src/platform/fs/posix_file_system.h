@@ -1,5 +1,6 @@
 #pragma once
-// The file system on POSIX: durable replacement through a temporary file, fsync and rename.
+// The file system on POSIX: durable replacement through a temporary file, fsync and rename;
+// folder listings and full paths.
 #include <sys/types.h>
 
 #include <functional>
@@ -8,7 +9,7 @@
 
 namespace velloran {
 
-class PosixFileSystem : public FileSystem {
+class PosixFileSystem : public FileSystem, public Folders {
 public:
     // The write(2) used for file contents; tests replace it to fail at a chosen byte.
     using WriteFunction = std::function<ssize_t(int fd, const void* data, size_t size)>;
@@ -20,6 +21,9 @@ public:
                                                     std::string_view bytes) override;
     std::optional<RuntimeError> probeWritable(const std::string& path) override;
     bool exists(const std::string& path) override;
+
+    std::vector<std::string> fileNames(const std::string& folder) override;
+    std::string fullPath(const std::string& path) override;
 
     void setWriteFunction(WriteFunction write) { write_ = std::move(write); }
 
