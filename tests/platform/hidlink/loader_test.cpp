@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "descriptors.h"
+#include "hidlink/hid_backend.h"
+#include "hidlink/hidlink_library.h"
+#include "test_support.h"
+
+namespace velloran {
+namespace {
+
+namespace fsys = std::filesystem;
+using hidlink::test::appendFile;
+using hidlink::test::ScopedEnv;
+using hidlink::test::ScratchDir;
+using hidlink::test::writeFile;
+
+TEST(HidLinkCandidates, OnlyTheProgramsOwnFolders) {
+    EXPECT_EQ(
+        hidLinkCandidates("/opt/vl/bin/velloran", ""),
+        (std::vector<std::string>{"/opt/vl/bin/libhidlink.so", "/opt/vl/lib/velloran/libhidlink.so",
+                                  "/opt/vl/lib/libhidlink.so"}));
+    EXPECT_EQ(hidLinkCandidates("/opt/vl/bin/velloran", "/x/libhidlink-sim.so"),
+              (std::vector<std::string>{"/x/libhidlink-sim.so"}));
+    EXPECT_EQ(hidLinkCandidates("", ""), std::vector<std::string>{});
+
+    const auto relative = hidLinkCandidates("/opt/vl/bin/velloran", "libhidlink-sim.so");
+    ASSERT_EQ(relative.size(), 1u);
+    EXPECT_EQ(relative[0].front(), '/') << "a bare name would send dlopen searching";
+}
+
+TEST(HidLinkLibraryOpen, RefusesWhatIsNotTheLibrary) {
+    ScratchDir dir;
+    writeFile(dir.path() / "libhidlink.so", "not a library");
+    EXPECT_FALSE(HidLinkLibrary::open((dir.path() / "libhidlink.so").string()));
+    EXPECT_FALSE(HidLinkLibrary::open((dir.path() / "missing.so").string()));
+    EXPECT_FALSE(HidLinkLibrary::open("libhidlink-sim.so")) << "relative names are not searched";
+    EXPECT_FALSE(HidLinkLibrary::open("libc.so.6")) << "nor system libraries";
+}
+
+TEST(HidBackendLoading, NoLibraryMeansNoDevices) {
+    ScopedEnv lib("VELLORAN_HIDLINK", "/nonexistent/libhidlink.so");
+    EXPECT_FALSE(loadHidLink());
+    EXPECT_TRUE(makeHidBackend()->detect().empty());
+    EXPECT_TRUE(HidBackend(nullptr).detect().empty());
+}
+
+TEST(HidBackendLoading, FindsTheBuiltLibraryBesideTheProgram) {
+    // Test programs live in the build's bin/, the libraries in lib/ beside it.
+    ScopedEnv lib("VELLORAN_HIDLINK", std::nullopt);
+    ScratchDir dir;
+    ScopedEnv sysfs("HIDLINK_SYSFS_ROOT", (dir.path() / "sys").string());
+    ScopedEnv dev("HIDLINK_DEV_ROOT", (dir.path() / "dev").string());
+    const auto device = dir.path() / "sys" / "class" / "hidraw" / "hidraw0" / "device";
+    writeFile(device / "report_descriptor", hidlink::test::bytesOf(hidlink::test::kButtonBox32));
+    writeFile(device / "uevent",
+              "HID_NAME=Box\nHID_PHYS=usb-1/input0\nHID_ID=0003:0000ABCD:00001234\n");
+    writeFile(dir.path() / "dev" / "hidraw0", "");
+
+    const auto devices = makeHidBackend()->detect();
+    ASSERT_EQ(devices.size(), 1u);
+    EXPECT_EQ(devices[0]->info().identity, "usb-1/input0:ABCD:1234");
+    EXPECT_EQ(devices[0]->info().buttonCount, 32);
+}
+
+class HidBackendOverSimulator : public ::testing::Test {
+protected:
+    std::vector<std::unique_ptr<InputDevice>> detect(const std::string& script) {
+        writeFile(file, script);
+        return makeHidBackend()->detect();
+    }
+
+    ScratchDir dir;
+    fsys::path file = dir.path() / "boards.txt";
+    ScopedEnv lib{"VELLORAN_HIDLINK", HIDLINK_SIM_PATH};
+    ScopedEnv sim{"HIDLINK_SIM_FILE", file.string()};
+};
+
+TEST_F(HidBackendOverSimulator, DevicesFromTheRecords) {
+    const auto devices = detect("board BLANK 0 No buttons\nboard A 32 Panel A\nboard B 4\n");
+    ASSERT_EQ(devices.size(), 2u);
+    const DetectedDevice& a = devices[0]->info();
+    EXPECT_EQ(a.kind, DeviceKind::Hid);
+    EXPECT_EQ(a.identity, "A");
+    EXPECT_EQ(a.displayName, "Panel A");
+    EXPECT_EQ(a.buttonCount, 32);
+    EXPECT_EQ(a.hidIndex, 1) << "the blank board keeps record 0";
+    EXPECT_EQ(devices[1]->info().hidIndex, 2);
+}
+
+TEST_F(HidBackendOverSimulator, ReadsAllChangesInOrder) {
+    const auto devices = detect("board A 32\npress A 4\n");
+    ASSERT_EQ(devices.size(), 1u);
+    InputDevice& a = *devices[0];
+    std::vector<ButtonChange> changes;
+    EXPECT_EQ(a.read(changes), ReadStatus::NewData);
+    EXPECT_EQ(changes, (std::vector<ButtonChange>{{4, true}}));
+    EXPECT_TRUE(a.pressed(4));
+
+    changes.clear();
+    EXPECT_EQ(a.read(changes), ReadStatus::NoChange);
+    appendFile(file, "press A 9\nrelease A 9\nrelease A 4\npress A 32\n");
+    EXPECT_EQ(a.read(changes), ReadStatus::NewData);
+    EXPECT_EQ(changes, (std::vector<ButtonChange>{{9, true}, {9, false}, {4, false}, {32, true}}));
+    EXPECT_FALSE(a.pressed(4));
+    EXPECT_TRUE(a.pressed(32));
+    EXPECT_FALSE(a.pressed(33));
+}
+
+TEST_F(HidBackendOverSimulator, FailureAndGone) {
+    auto devices = detect("board A 8\nboard B 8\n");
+    ASSERT_EQ(devices.size(), 2u);
+    std::vector<ButtonChange> changes;
+    appendFile(file, "fail A\npress A 1\n");
+    EXPECT_EQ(devices[0]->read(changes), ReadStatus::ReadFailure);
+    EXPECT_EQ(devices[0]->read(changes), ReadStatus::NewData) << "the board recovers";
+    EXPECT_EQ(changes, (std::vector<ButtonChange>{{1, true}}));
+
+    appendFile(file, "");
+    writeFile(file, "board A 8\npress A 1\n");
+    EXPECT_EQ(devices[1]->read(changes), ReadStatus::Gone);
+}
+
+TEST_F(HidBackendOverSimulator, DevicesOutliveTheirBackend) {
+    auto backend = makeHidBackend();
+    writeFile(file, "board A 8\n");
+    auto devices = backend->detect();
+    backend.reset();
+    ASSERT_EQ(devices.size(), 1u);
+    appendFile(file, "press A 2\n");
+    std::vector<ButtonChange> changes;
+    EXPECT_EQ(devices[0]->read(changes), ReadStatus::NewData);
+    EXPECT_EQ(changes, (std::vector<ButtonChange>{{2, true}}));
+}
+
+}  // namespace
+}  // namespace velloran
