@@ -6,10 +6,9 @@
 #include <vector>
 
 #include "base/result.h"
+#include "devices/joystick_limits.h"
 
 namespace velloran {
-
-inline constexpr int kMaxJoystickButtons = 128;
 
 struct VirtualDeviceSpec {
     std::string name;
