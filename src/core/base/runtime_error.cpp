@@ -58,7 +58,9 @@ RuntimeError runtimeErrorFromErrno(int e) {
 }
 
 std::string numberText(long long n) {
-    return n < 0 ? std::to_string(n) : " " + std::to_string(n);
+    std::string text = n < 0 ? "" : " ";
+    text += std::to_string(n);
+    return text;
 }
 
 }  // namespace velloran
