@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <span>
 #include <vector>
 
 #include "board.h"

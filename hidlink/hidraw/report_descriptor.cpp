@@ -8,8 +8,8 @@ namespace {
 
 constexpr std::uint32_t kButtonPage = 0x09;
 constexpr int kMaxButtons = 512;
-// Larger than any real report; guards the bit arithmetic against hostile counts.
-constexpr long kMaxReportBits = 1L << 20;
+// The kernel's largest HID report; guards the arithmetic and the work against hostile counts.
+constexpr long kMaxReportBits = 16384L * 8;
 
 enum ItemType { Main = 0, Global = 1, Local = 2 };
 enum MainTag { Input = 0x8 };

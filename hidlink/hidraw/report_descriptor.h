@@ -26,8 +26,9 @@ struct ReportLayout {
     int buttonCount = 0;  // the highest button number, at most 512
 };
 
-// Nothing when the descriptor is malformed (an item runs past the end, Pop without Push, a field
-// wider than 32 bits).
+// Nothing when the descriptor is malformed: an item runs past the end, Pop without Push, an input
+// report longer than 16 KiB. Buttons are the variable fields of Button page usages 1..512; button
+// arrays (fields that list the pressed usages) are not read.
 std::optional<ReportLayout> parseReportDescriptor(std::span<const std::uint8_t> descriptor);
 
 // The buttons in one input report; the state keeps buttons the report does not carry. Returns false

@@ -119,7 +119,6 @@ TEST_F(HidBackendOverSimulator, FailureAndGone) {
     EXPECT_EQ(devices[0]->read(changes), ReadStatus::NewData) << "the board recovers";
     EXPECT_EQ(changes, (std::vector<ButtonChange>{{1, true}}));
 
-    appendFile(file, "");
     writeFile(file, "board A 8\npress A 1\n");
     EXPECT_EQ(devices[1]->read(changes), ReadStatus::Gone);
 }
