@@ -2,13 +2,41 @@
 #include <CLI/CLI.hpp>
 
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "base/version.h"
+#include "dump_command.h"
+#include "fs/posix_file_system.h"
+#include "upgrade_command.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"runvale: plays a Velloran configuration file"};
     app.set_version_flag("--version", velloran::mainWindowTitle());
+
+    // One command a run; each is an option of this group so that they exclude each other.
+    CLI::Option_group* commands = app.add_option_group("Commands", "One command a run.");
+    std::string dumpPath;
+    std::vector<std::string> upgradePaths;
+    CLI::Option* dump =
+        commands->add_option("--dump", dumpPath, "Print what the editor loads from FILE as JSON")
+            ->type_name("FILE");
+    CLI::Option* upgrade =
+        commands
+            ->add_option("--upgrade", upgradePaths,
+                         "IN OUT: open IN as the editor does and save it to OUT as the editor's "
+                         "Save writes it, in the current version")
+            ->expected(2)
+            ->type_name("FILE");
+    commands->require_option(0, 1);
+
     CLI11_PARSE(app, argc, argv);
+
+    velloran::PosixFileSystem fs;
+    if (*dump) return velloran::runvale::dumpCommand(fs, dumpPath, std::cout);
+    if (*upgrade) {
+        return velloran::runvale::upgradeCommand(fs, upgradePaths[0], upgradePaths[1], std::cerr);
+    }
     std::cout << app.help();
     return 0;
 }

@@ -1,0 +1,28 @@
+#pragma once
+// JSON views of what the reader loaded, as `runvale --dump` prints them. Keys keep the order in
+// which they are listed, so that a dump reads like the file.
+#include <nlohmann/json.hpp>
+
+#include "base/message_box.h"
+#include "config/configuration_file.h"
+#include "config/mapping_row.h"
+#include "config/tag.h"
+
+namespace velloran::runvale {
+
+using Json = nlohmann::ordered_json;
+
+// A Tag as held: null, Boolean, number (integral values as integers) or string.
+Json tagJson(const Tag& tag);
+
+// {"title": …, "text": …, "icon": …}
+Json messageJson(const Message& message);
+
+// One Mapping row: its texts, its Tags and its 16 press and 16 release steps as [text, Tag].
+Json rowJson(const MappingRow& row);
+
+// A completed load: version, obsolete flag, entry state, messages and rows. A failed load: the
+// messages shown before the failure and the failure's error box.
+Json loadJson(const LoadedConfiguration& loaded);
+
+}  // namespace velloran::runvale

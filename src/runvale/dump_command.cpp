@@ -1,0 +1,18 @@
+#include "dump_command.h"
+
+#include "config/configuration_file.h"
+#include "configuration_json.h"
+#include "devices/device_inventory.h"
+#include "exit_status.h"
+
+namespace velloran::runvale {
+
+int dumpCommand(FileSystem& fs, const std::string& path, std::ostream& out) {
+    const LoadedConfiguration loaded = loadConfiguration(fs, path, DeviceInventory{});
+    // The reader yields UTF-8; replacing anything else keeps the output valid JSON regardless.
+    out << loadJson(loaded).dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';
+    out.flush();
+    return loaded.failure ? exitStatusFor(*loaded.failure) : kExitOk;
+}
+
+}  // namespace velloran::runvale
