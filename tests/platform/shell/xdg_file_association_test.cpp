@@ -1,0 +1,190 @@
+// The association installed into a temporary data folder, checked with the desktop's own tools.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "settings/memory_store.h"
+#include "settings/settings_names.h"
+#include "shell/external_tool.h"
+#include "shell/xdg_file_association.h"
+
+namespace velloran {
+namespace {
+
+namespace fs = std::filesystem;
+
+using Snapshot = std::map<std::string, std::string>;  // relative path -> content ("/" for folders)
+
+bool onPath(const std::string& program) {
+    return std::system(("command -v " + program + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+// Runs a shell command; its standard output without the trailing line break, and its status.
+std::pair<std::string, int> shell(const std::string& command) {
+    std::string out;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return {"", -1};
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) out += buffer;
+    const int status = pclose(pipe);
+    while (!out.empty() && out.back() == '\n') out.pop_back();
+    return {out, status};
+}
+
+std::string quoted(const fs::path& p) {
+    return "'" + p.string() + "'";
+}
+
+void write(const fs::path& file, const std::string& content) {
+    fs::create_directories(file.parent_path());
+    std::ofstream(file) << content;
+}
+
+std::string selfPath() {
+    return fs::read_symlink("/proc/self/exe").string();
+}
+
+class XdgAssociation : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/velloran-assoc-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        root_ = pattern;
+        data_ = root_ / "data";
+        fs::create_directories(data_);
+        keep("XDG_DATA_HOME", data_.string());
+        keep("XDG_CONFIG_HOME", (root_ / "config").string());
+        store_.SaveString(Root::CurrentUser, kConfigKey, settings::kIconPath, "");
+    }
+    void TearDown() override {
+        for (const auto& [name, value] : saved_) {
+            if (value) {
+                setenv(name.c_str(), value->c_str(), 1);
+            } else {
+                unsetenv(name.c_str());
+            }
+        }
+        fs::remove_all(root_);
+    }
+
+    void keep(const std::string& name, const std::string& value) {
+        const char* old = std::getenv(name.c_str());
+        saved_.emplace(name, old ? std::optional<std::string>(old) : std::nullopt);
+        setenv(name.c_str(), value.c_str(), 1);
+    }
+
+    XdgFileAssociation association() {
+        return XdgFileAssociation(store_, xdgDataHome(), selfPath(),
+                                  "/usr/share/velloran/default.ico");
+    }
+
+    Snapshot snapshot() const {
+        Snapshot s;
+        for (const auto& e : fs::recursive_directory_iterator(data_)) {
+            const std::string rel = fs::relative(e.path(), data_).string();
+            if (e.is_directory()) {
+                s[rel] = "/";
+            } else {
+                std::ifstream in(e.path());
+                std::stringstream content;
+                content << in.rdbuf();
+                s[rel] = content.str();
+            }
+        }
+        return s;
+    }
+
+    // The tools' environment: this data folder, no desktop of the user's.
+    std::string env(const char* desktop) const {
+        return "env XDG_DATA_HOME=" + quoted(data_) +
+               " XDG_CONFIG_HOME=" + quoted(root_ / "config") + " XDG_CURRENT_DESKTOP=" + desktop +
+               " GIO_USE_VFS=local ";
+    }
+
+    fs::path root_;
+    fs::path data_;
+    MemoryStore store_;
+    std::map<std::string, std::optional<std::string>> saved_;
+};
+
+TEST_F(XdgAssociation, InstalledEntryIsValidAndEditsConfigurationFiles) {
+    association().reg_vlz(true);
+    const fs::path desktop = data_ / "applications/velloran.desktop";
+    ASSERT_TRUE(fs::exists(desktop));
+    EXPECT_TRUE(fs::exists(data_ / "mime/packages/velloran-vlz.xml"));
+    EXPECT_EQ(store_.GetString(Root::CurrentUser, kConfigKey, settings::kIconPath),
+              "/usr/share/velloran/default.ico");
+
+    if (!onPath("desktop-file-validate")) {
+        std::printf("desktop-file-validate missing: entry not validated\n");
+    } else {
+        const auto [report, status] = shell("desktop-file-validate " + quoted(desktop) + " 2>&1");
+        EXPECT_EQ(status, 0) << report;
+        EXPECT_EQ(report.find("error"), std::string::npos) << report;
+    }
+
+    if (!onPath("xdg-mime") || !onPath("update-mime-database") ||
+        !onPath("update-desktop-database")) {
+        GTEST_SKIP() << "xdg-mime or the database tools are missing: association not queried";
+    }
+    const fs::path file = root_ / "some.vlz";
+    write(file, "[Velloran]\n");
+    if (onPath("gio")) {
+        EXPECT_EQ(shell(env("GNOME") + "xdg-mime query filetype " + quoted(file)).first,
+                  "application/vl-config");
+    } else {
+        std::printf("gio missing: the file type is not queried\n");
+    }
+    EXPECT_EQ(shell(env("X-Generic") + "xdg-mime query default application/vl-config").first,
+              "velloran.desktop");
+}
+
+TEST_F(XdgAssociation, InstallingTwiceLeavesTheSameFiles) {
+    association().reg_vlz(true);
+    const Snapshot once = snapshot();
+    association().reg_vlz(true);
+    EXPECT_EQ(snapshot(), once);
+}
+
+TEST_F(XdgAssociation, RemovingLeavesTheDataFolderAsItWasBefore) {
+    struct Case {
+        const char* name;
+        bool others;  // another program's MIME package, desktop entry and default
+    };
+    for (const Case c : {Case{"nothing else there", false}, Case{"other programs' files", true}}) {
+        fs::remove_all(data_);
+        fs::create_directories(data_);
+        if (c.others) {
+            write(data_ / "mime/packages/other.xml",
+                  "<?xml version=\"1.0\"?>\n<mime-info "
+                  "xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+                  "<mime-type type=\"application/x-other\"><glob pattern=\"*.oth\"/>"
+                  "</mime-type>\n</mime-info>\n");
+            write(data_ / "applications/other.desktop",
+                  "[Desktop Entry]\nType=Application\nName=Other\nExec=other %f\n"
+                  "MimeType=application/x-other;\n");
+            write(data_ / "applications/mimeapps.list",
+                  "[Default Applications]\napplication/x-other=other.desktop;\n");
+            runTool("update-mime-database", {(data_ / "mime").string()});
+            runTool("update-desktop-database", {(data_ / "applications").string()});
+        }
+        const Snapshot before = snapshot();
+
+        association().reg_vlz(true);
+        EXPECT_NE(snapshot(), before) << c.name;
+        association().reg_vlz(false);
+        EXPECT_EQ(snapshot(), before) << c.name;
+        association().reg_vlz(false);
+        EXPECT_EQ(snapshot(), before) << c.name << ": removing again";
+    }
+}
+
+}  // namespace
+}  // namespace velloran
