@@ -8,6 +8,7 @@
 #include "base/version.h"
 #include "dump_command.h"
 #include "fs/posix_file_system.h"
+#include "run_options.h"
 #include "upgrade_command.h"
 
 int main(int argc, char** argv) {
@@ -28,6 +29,9 @@ int main(int argc, char** argv) {
                          "Save writes it, in the current version")
             ->expected(2)
             ->type_name("FILE");
+    velloran::runvale::RunOptions runOptions;
+    velloran::runvale::addRunOptions(app, *commands, runOptions);
+    runOptions.fileOption->excludes(dump)->excludes(upgrade);
     commands->require_option(0, 1);
 
     CLI11_PARSE(app, argc, argv);
@@ -37,6 +41,7 @@ int main(int argc, char** argv) {
     if (*upgrade) {
         return velloran::runvale::upgradeCommand(fs, upgradePaths[0], upgradePaths[1], std::cerr);
     }
+    if (auto status = velloran::runvale::runSelected(fs, runOptions)) return *status;
     std::cout << app.help();
     return 0;
 }

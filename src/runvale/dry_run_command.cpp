@@ -1,0 +1,30 @@
+#include "dry_run_command.h"
+
+#include "exit_status.h"
+#include "loaded_table.h"
+#include "mapping/dry_run_script.h"
+
+namespace velloran::runvale {
+
+int dryRunCommand(FileSystem& fs, const std::string& eventsPath, const std::string& file,
+                  const DryRunOptions& options, std::ostream& out, std::ostream& err) {
+    const Result<std::string> text = fs.readFile(eventsPath);
+    if (!text) {
+        err << eventsPath << ": " << text.error().description << std::endl;
+        return kExitFailed;
+    }
+    const Result<DryRunScript> script = parseDryRunScript(text.value());
+    if (!script) {
+        err << eventsPath << ": " << script.error().description << std::endl;
+        return kExitFailed;
+    }
+    const std::optional<MappingTable> table = loadTable(fs, file, err);
+    if (!table) return kExitFailed;
+    for (const SentBatch& batch : runDryRun(*table, script.value(), options)) {
+        out << batchLine(batch) << '\n';
+    }
+    out.flush();
+    return kExitOk;
+}
+
+}  // namespace velloran::runvale

@@ -1,0 +1,17 @@
+#pragma once
+// `runvale --dry-run EVENTS FILE`: what a run of FILE would send for the scripted events of
+// EVENTS (mapping/dry_run_script.h), one line per key batch. Reads no settings.
+#include <ostream>
+#include <string>
+
+#include "base/file_system.h"
+#include "mapping/dry_run.h"
+
+namespace velloran::runvale {
+
+// The batch lines go to `out` and nothing else does; errors go to `err`. Returns 0, or 2 when
+// the script or the file cannot be read.
+int dryRunCommand(FileSystem& fs, const std::string& eventsPath, const std::string& file,
+                  const DryRunOptions& options, std::ostream& out, std::ostream& err);
+
+}  // namespace velloran::runvale

@@ -1,0 +1,102 @@
+#include "run_command.h"
+
+#include <filesystem>
+#include <memory>
+
+#include "exit_status.h"
+#include "keys/held_key_guard.h"
+#include "loaded_table.h"
+#include "loop/logged_recording_output.h"
+#include "loop/run_clock.h"
+#include "loop/runner.h"
+#include "process/nice_process_priority.h"
+#include "run_shell.h"
+#include "virtual_devices.h"
+#include "x11/key_output_chooser.h"
+
+namespace velloran::runvale {
+namespace {
+
+struct ChosenOutput {
+    std::unique_ptr<KeyOutput> output;
+    LoggedRecordingOutput* recording = nullptr;  // the output, when it records
+    std::string name;
+};
+
+ChosenOutput chooseOutput(bool record, Clock& clock, std::ostream& log) {
+    if (record) {
+        auto recording = std::make_unique<LoggedRecordingOutput>(clock, log);
+        LoggedRecordingOutput* raw = recording.get();
+        return {std::move(recording), raw, "the recording output"};
+    }
+    OpenedKeyOutput opened = openKeyOutput();
+    if (!opened.output) log << "No key output: " << opened.choice.reason << std::endl;
+    return {std::move(opened.output), nullptr, opened.choice.name};
+}
+
+}  // namespace
+
+int runCommand(FileSystem& fs, const RunRequest& request, std::ostream& log) {
+    std::optional<MappingTable> table = loadTable(fs, request.file, log);
+    if (!table) return kExitFailed;
+
+    // Before anything can start a thread (SDL, Qt), so that every thread leaves the stop and
+    // reload signals to the run's signalfd.
+    auto control = RunControl::create();
+    if (!control) {
+        log << control.error().description << std::endl;
+        return kExitFailed;
+    }
+    RunControl& ctl = *control.value();
+    HeldKeyGuard* guardSeen = nullptr;
+    RunClock clock(ctl, [&guardSeen] {
+        if (guardSeen != nullptr) guardSeen->stop();
+    });
+
+    ChosenOutput output = chooseOutput(request.recordOutput, clock, log);
+    if (!output.output) return kExitFailed;
+    HeldKeyGuard guard(*output.output);
+    guardSeen = &guard;
+
+    std::string settingsPlace;
+    const std::unique_ptr<SettingsStore> settings = openSettingsStore(settingsPlace);
+
+    std::vector<DeviceSource> sources = openDeviceSources(log);
+    auto virtualPads = attachVirtualDevices(request.virtualDevices);
+    if (!virtualPads) {
+        log << virtualPads.error().description << std::endl;
+        return kExitFailed;
+    }
+
+    NiceProcessPriority priority;
+    const int priorityBefore = priority.get();
+    if (priorityBefore != priority::High) priority.set(priority::High);
+
+    Runner runner(guard, clock, std::move(sources), log);
+    runner.setTimings(readEngineTimings(*settings));
+    const std::string name = std::filesystem::path(request.file).filename().string();
+    log << "Playing " << name << " (" << mappedDevices(*table).size() << " devices mapped) through "
+        << output.name << "; settings from " << settingsPlace << std::endl;
+    runner.play(*table);
+
+    const auto reload = [&] {
+        std::optional<MappingTable> fresh = loadTable(fs, request.file, log);
+        if (!fresh) {
+            log << "Keeping the configuration that runs." << std::endl;
+            return;
+        }
+        runner.setTimings(readEngineTimings(*settings));
+        runner.play(*fresh);
+        log << "Reloaded " << name << std::endl;
+    };
+    runShown(name, ctl, [&] { runner.run(ctl, request.pollMs, reload); });
+
+    guard.stop();
+    guard.releaseHeld();
+    if (priorityBefore != priority::High) priority.set(priorityBefore);
+    log << "Stopped." << std::endl;
+    if (output.recording != nullptr) log << output.recording->heldReport() << std::endl;
+    return kExitOk;
+}
+
+}  // namespace velloran::runvale
