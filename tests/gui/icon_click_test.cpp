@@ -1,0 +1,180 @@
+// Change Icon: which files give a configuration its picture, and what the entry remembers.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QIcon>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "fakes.h"
+#include "settings/icon_click.h"
+#include "settings/icon_lookup.h"
+#include "settings/memory_store.h"
+#include "settings/settings_names.h"
+
+using namespace velloran;
+
+namespace {
+
+// Answers every open dialog with one file, recording the requests.
+class OneFileDialogs final : public FileDialogs {
+public:
+    std::optional<std::string> answer;
+    std::vector<FileDialogRequest> requests;
+
+    std::optional<std::string> openFile(const FileDialogRequest& r) override {
+        requests.push_back(r);
+        return answer;
+    }
+    std::optional<std::string> saveFile(const FileDialogRequest&) override { return std::nullopt; }
+};
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QString shippedIcon() {
+    return QFileInfo(QStringLiteral(__FILE__)).absolutePath() +
+           QStringLiteral("/../../packaging/icons/default.ico");
+}
+
+}  // namespace
+
+class IconClickTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    QString file(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir.isValid());
+        QImage picture(24, 24, QImage::Format_ARGB32);
+        picture.fill(Qt::darkCyan);
+        QVERIFY(picture.save(file("pad.png"), "PNG"));
+        QVERIFY(picture.save(file("pad.bmp"), "BMP"));
+        QVERIFY(picture.save(file("pad.ico"), "ICO"));
+        writeFile(file("pad.svg"),
+                  "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"16\" height=\"16\">"
+                  "<rect width=\"16\" height=\"16\" fill=\"teal\"/></svg>");
+        writeFile(file("broken.ico"), "not an icon");
+        writeFile(file("tool.exe"), QByteArray("MZ\x90\0\3\0\0\0\4\0\0\0", 12));
+        writeFile(file("notes.vlz"), "[Velloran]\n");
+
+        // A theme that has a picture for executables only, so that the lookup by MIME type
+        // does not depend on the themes installed here.
+        const QString theme = dir.filePath("icons/probe");
+        QVERIFY(QDir().mkpath(theme + "/32x32/mimetypes"));
+        writeFile(theme + "/index.theme",
+                  "[Icon Theme]\nName=probe\nDirectories=32x32/mimetypes\n\n"
+                  "[32x32/mimetypes]\nSize=32\nType=Fixed\n");
+        QVERIFY(
+            picture.scaled(32, 32).save(theme + "/32x32/mimetypes/application-x-executable.png"));
+        QIcon::setThemeSearchPaths({dir.filePath("icons")});
+        QIcon::setThemeName("probe");
+    }
+
+    void picturesOfFiles_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("picture");
+        QTest::newRow("png") << "pad.png" << true;
+        QTest::newRow("bmp") << "pad.bmp" << true;
+        QTest::newRow("ico") << "pad.ico" << true;
+        QTest::newRow("svg") << "pad.svg" << true;
+        QTest::newRow("ico that is no picture") << "broken.ico" << false;
+        QTest::newRow("exe: its type's theme icon") << "tool.exe" << true;
+        QTest::newRow("vlz: text, no theme icon") << "notes.vlz" << false;
+        QTest::newRow("missing file") << "gone.png" << false;
+    }
+
+    void picturesOfFiles() {
+        QFETCH(QString, name);
+        QFETCH(bool, picture);
+        QCOMPARE(!GetAssociatedIcon(file(name.toLatin1())).isNull(), picture);
+    }
+
+    void shippedDefaultIconHoldsThreeSizes() {
+        const QIcon icon = GetAssociatedIcon(shippedIcon());
+        QVERIFY(!icon.isNull());
+        QCOMPARE(icon.availableSizes(), (QList<QSize>{{48, 48}, {32, 32}, {16, 16}}));
+    }
+
+    void changeIconRemembersTheFileOfAPicture_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<bool>("changed");
+        QTest::newRow("open entry, png") << "pad.png"
+                                         << "file1" << true;
+        QTest::newRow("closed entry, ico") << "pad.ico"
+                                           << "file2" << true;
+        QTest::newRow("no picture") << "notes.vlz"
+                                    << "file1" << false;
+    }
+
+    void changeIconRemembersTheFileOfAPicture() {
+        QFETCH(QString, name);
+        QFETCH(QString, selected);
+        QFETCH(bool, changed);
+        EditorSession session;
+        session.list.add(ListEntry{"file1", "a.vlz", state::Unchanged, false, 0, "/old/a.ico"});
+        session.list.add(ListEntry{"file2", "b.vlz", state::Listed, true, 0, "/old/b.ico"});
+        session.list.select(selected.toStdString());
+        MemoryStore store;
+        testing::FakeMessageBoxes boxes;
+        OneFileDialogs dialogs;
+        const std::string chosen = file(name.toLatin1()).toStdString();
+        dialogs.answer = chosen;
+
+        const std::optional<IconChange> change = icon_click(session, dialogs, boxes, store);
+
+        QCOMPARE(dialogs.requests.size(), std::size_t(1));
+        QCOMPARE(dialogs.requests[0].title, std::string("Select New Icon"));
+        QCOMPARE(dialogs.requests[0].filter,
+                 std::string("All Files (*.*)|*.*|Icon Files (*.exe, *.dll, *.ico, *.bmp, "
+                             "*.vlz)|*.exe;*.dll;*.ico;*.bmp;*.vlz"));
+        QCOMPARE(dialogs.requests[0].filterIndex, 2);
+        const std::string key = selected.toStdString();
+        const std::string stored =
+            store.GetString(Root::CurrentUser, settings::userEntryPath(key), "icon path");
+        const std::string entryIcon = session.list.find(key)->iconPath;
+        if (changed) {
+            QVERIFY(change.has_value());
+            QCOMPARE(change->key, key);
+            QVERIFY(!change->picture.isNull());
+            QCOMPARE(change->tabShown, key == "file1");
+            QCOMPARE(stored, chosen);
+            QCOMPARE(entryIcon, chosen);
+            QVERIFY(boxes.shown.empty());
+        } else {
+            QVERIFY(!change.has_value());
+            QCOMPARE(stored, std::string());
+            QCOMPARE(entryIcon, std::string(key == "file1" ? "/old/a.ico" : "/old/b.ico"));
+            QCOMPARE(boxes.shown.size(), std::size_t(1));
+            QCOMPARE(boxes.shown[0], (Message{Icon::Exclamation, "Invalid Icon",
+                                              "This file does not contain a valid Icon."}));
+        }
+    }
+
+    void cancelledOrEmptyListDoesNothing() {
+        EditorSession session;
+        MemoryStore store;
+        testing::FakeMessageBoxes boxes;
+        OneFileDialogs dialogs;
+        QVERIFY(!icon_click(session, dialogs, boxes, store));
+        QVERIFY(dialogs.requests.empty());
+
+        session.list.add(ListEntry{"file1", "a.vlz", state::Unchanged, false, 0, "/old/a.ico"});
+        session.list.select("file1");
+        QVERIFY(!icon_click(session, dialogs, boxes, store));
+        QCOMPARE(dialogs.requests.size(), std::size_t(1));
+        QVERIFY(boxes.shown.empty());
+        QCOMPARE(session.list.find("file1")->iconPath, std::string("/old/a.ico"));
+    }
+};
+
+QTEST_MAIN(IconClickTest)
+#include "icon_click_test.moc"
