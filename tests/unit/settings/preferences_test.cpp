@@ -20,30 +20,6 @@ std::string setting(MemoryStore& store, const char* name) {
     return store.GetString(Root::CurrentUser, kConfigKey, name);
 }
 
-TEST(Preferences, FirstOpenWritesTheDefaults) {
-    MemoryStore store;
-    const PreferencesValues v = loadPreferences(store, kDefaultFolder);
-    EXPECT_EQ(v, (PreferencesValues{false, "0", "500", "35", kDefaultFolder}));
-    EXPECT_EQ(setting(store, settings::kAssociate), "False");
-    EXPECT_EQ(setting(store, settings::kKeyHold), "0");
-    EXPECT_EQ(setting(store, settings::kRepeatRate), "500");
-    EXPECT_EQ(setting(store, settings::kRotaryRate), "35");
-    EXPECT_EQ(setting(store, settings::kConfigPath), kDefaultFolder);
-}
-
-TEST(Preferences, StoredValuesAreShownAndAFolderGetsItsSlash) {
-    MemoryStore store;
-    store.SaveString(Root::CurrentUser, kConfigKey, settings::kAssociate, "true");
-    store.SaveString(Root::CurrentUser, kConfigKey, settings::kRepeatRate, "300");
-    store.SaveString(Root::CurrentUser, kConfigKey, settings::kConfigPath, "/data/configs");
-    const PreferencesValues v = loadPreferences(store, kDefaultFolder);
-    EXPECT_TRUE(v.associate);
-    EXPECT_EQ(v.repeatRate, "300");
-    EXPECT_EQ(v.configFolder, "/data/configs/");
-    EXPECT_EQ(setting(store, settings::kConfigPath), "/data/configs/");
-    EXPECT_EQ(setting(store, settings::kAssociate), "true") << "a set value is not rewritten";
-}
-
 TEST(Preferences, ApplyWritesEverythingAndReturnsTheTimingsInSeconds) {
     MemoryStore store;
     RecordingAssociation association;
