@@ -57,6 +57,9 @@ TEST_F(RunTest, AStopDuringALongKeyHoldLeavesNoKeyDown) {
         writeFile({row("CLI-BOARD", 1, {key("A"), key("B")})});
         BackgroundRunvale rv({"--output=record", file_}, env_);
         ASSERT_TRUE(rv.waitForErr("Playing Day One.vlz")) << rv.err();
+        if (rv.err().find("settings from the defaults") != std::string::npos) {
+            GTEST_SKIP() << "this runvale is built without the settings file (no Qt)";
+        }
         press("press CLI-BOARD 1\n");
         ASSERT_TRUE(rv.waitForErr("record: +1e")) << rv.err();
 
