@@ -15,7 +15,10 @@ std::string hex(std::uint16_t scanCode) {
 
 bool LoggedRecordingOutput::send(std::span<const KeyRecord> batch) {
     std::string line = "record:";
-    for (const KeyRecord& r : batch) line += (r.keyUp ? " -" : " +") + hex(r.scanCode);
+    for (const KeyRecord& r : batch) {
+        line += r.keyUp ? " -" : " +";
+        line += hex(r.scanCode);
+    }
     log_ << line << std::endl;
     return recording_.send(batch);
 }
@@ -23,7 +26,10 @@ bool LoggedRecordingOutput::send(std::span<const KeyRecord> batch) {
 std::string LoggedRecordingOutput::heldReport() const {
     std::string line = "held keys at exit:";
     if (recording_.heldKeys().empty()) return line + " none";
-    for (const std::uint16_t code : recording_.heldKeys()) line += " " + hex(code);
+    for (const std::uint16_t code : recording_.heldKeys()) {
+        line += ' ';
+        line += hex(code);
+    }
     return line;
 }
 
