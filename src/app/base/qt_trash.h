@@ -1,0 +1,12 @@
+#pragma once
+// The desktop trash (freedesktop.org trash of the user's home or of the file's volume).
+#include "config/document_services.h"
+
+namespace velloran {
+
+class QtTrash final : public Trash {
+public:
+    std::optional<RuntimeError> moveToTrash(const std::string& path) override;
+};
+
+}  // namespace velloran
