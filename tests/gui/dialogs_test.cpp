@@ -2,6 +2,7 @@
 // and the message boxes' buttons and answers.
 #include <QDesktopServices>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -86,15 +87,32 @@ private slots:
 
         QWidget parent;
         DescriptionEditor editor(&parent);
+        QStringList committed;
+        connect(&editor, &DescriptionEditor::committed, [&](const QString& t) { committed << t; });
         parent.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&parent));
         editor.showAt(QRect(0, 0, 600, 300), 50, 20, "Fire");
         QVERIFY(editor.textEdit()->isVisible());
         QVERIFY(editor.shadowBox()->isVisible());
         QCOMPARE(editor.textEdit()->text(), QString("Fire"));
         QCOMPARE(editor.textEdit()->height(), 20);
-        editor.hide();
+
+        // A double quote is typed as an apostrophe; Enter hands the text over and hides the box.
+        QTest::keyClicks(editor.textEdit(), " \"A\"");
+        QCOMPARE(editor.textEdit()->text(), QString("Fire 'A'"));
+        QTest::keyClick(editor.textEdit(), Qt::Key_Return);
+        QCOMPARE(committed, QStringList{"Fire 'A'"});
         QVERIFY(!editor.textEdit()->isVisible());
         QVERIFY(!editor.shadowBox()->isVisible());
+
+        // Leaving the box by the focus hands the text over too, pasted quotes included.
+        auto* other = new QLineEdit(&parent);
+        other->show();
+        editor.showAt(QRect(0, 0, 600, 300), 50, 20, "Gear");
+        editor.textEdit()->insert("\"x\"");
+        other->setFocus();
+        QTRY_COMPARE(committed, (QStringList{"Fire 'A'", "Gear'x'"}));
+        QVERIFY(!editor.textEdit()->isVisible());
     }
 
     void fileFiltersBecomeQtNameFilters_data() {

@@ -1,12 +1,14 @@
 #pragma once
-// Scripted message boxes and file dialogs for the widget tests.
+// Scripted message boxes and file dialogs, and the launcher and trash of the widget tests.
 #include <deque>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "base/file_dialogs.h"
 #include "base/message_box.h"
+#include "config/document_services.h"
 
 namespace velloran::testing {
 
@@ -28,11 +30,51 @@ public:
     }
 };
 
-// Every dialog is cancelled.
-class CancelledFileDialogs final : public FileDialogs {
+// Answers dialogs from a queue of paths; a cancel when none is left.
+class ScriptedFileDialogs final : public FileDialogs {
 public:
-    std::optional<std::string> openFile(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::string> saveFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::deque<std::string> answers;
+    std::vector<FileDialogRequest> asked;
+
+    std::optional<std::string> openFile(const FileDialogRequest& r) override { return next(r); }
+    std::optional<std::string> saveFile(const FileDialogRequest& r) override { return next(r); }
+
+private:
+    std::optional<std::string> next(const FileDialogRequest& r) {
+        asked.push_back(r);
+        if (answers.empty()) return std::nullopt;
+        std::string a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
+class FakeLauncher final : public Launcher {
+public:
+    struct Start {
+        std::string program;
+        std::vector<std::string> arguments;
+        std::string workingFolder;
+    };
+    std::vector<Start> starts;
+
+    bool startDetached(const std::string& program, const std::vector<std::string>& arguments,
+                       const std::string& workingFolder) override {
+        starts.push_back({program, arguments, workingFolder});
+        return true;
+    }
+};
+
+// Deletes the file and remembers it, so that no test fills the user's trash.
+class FakeTrash final : public Trash {
+public:
+    std::vector<std::string> trashed;
+
+    std::optional<RuntimeError> moveToTrash(const std::string& path) override {
+        trashed.push_back(path);
+        std::filesystem::remove(path);
+        return std::nullopt;
+    }
 };
 
 }  // namespace velloran::testing

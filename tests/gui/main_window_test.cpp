@@ -1,5 +1,5 @@
 // The main window: its controls by name, the routing of every toolbar button, menu item and
-// command button, the command states applied by name, shortcuts and the layout.
+// command button, the command states drawn from the session, shortcuts and the layout.
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -10,9 +10,8 @@
 #include <QToolBar>
 #include <map>
 
-#include "fakes.h"
+#include "editor_fixture.h"
 #include "resources/icons.h"
-#include "shell/main_window.h"
 
 using namespace velloran;
 
@@ -35,9 +34,8 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    testing::FakeMessageBoxes boxes;
-    testing::CancelledFileDialogs files;
-    std::unique_ptr<MainWindow> w;
+    std::unique_ptr<testing::Editor> editor;
+    MainWindow* w = nullptr;
 
     std::vector<Command> seen_;
 
@@ -49,24 +47,24 @@ private:
         }
     }
 
-    // Makes one configuration listed and open (tab and list item), with one device detected.
+    // A window loaded with one pad, one configuration created by New and put in `stateCode`.
     void openOneConfiguration(int stateCode) {
-        QListWidgetItem* item = w->controls().listView1->addConfiguration(
-            "file1", "Pad.vlz", icons::defaultConfiguration());
-        ConfigurationList::setStateCode(*item, stateCode);
-        w->controls().listView1->setCurrentItem(item);
-        w->controls().tabStrip1->insertFirst("file1", "Pad.vlz", icons::defaultConfiguration());
-        w->controls().tabStrip1->removeKey(TabStrip::kPlaceholderKey);
-        w->devices().add(DetectedDevice{DeviceKind::Joystick, 4, "pad", "Pad", -1});
+        editor = std::make_unique<testing::Editor>();
+        w = &editor->start();
+        action(*w->menus().toolbar, "BTnew")->trigger();
+        w->session().list.selected()->state = stateCode;
+        w->Set_Button_States();
     }
 
 private slots:
+    // A window loaded without any input device.
     void init() {
-        boxes.shown.clear();
         seen_.clear();
-        w = std::make_unique<MainWindow>(boxes, files);
+        editor = std::make_unique<testing::Editor>();
+        w = &editor->start(DeviceInventory{});
+        editor->boxes.shown.clear();
     }
-    void cleanup() { w.reset(); }
+    void cleanup() { editor.reset(); }
 
     void controlsCarryTheirNames() {
         QCOMPARE(w->objectName(), QString("Form1"));
@@ -75,7 +73,7 @@ private slots:
         QVERIFY(w->findChild<QTabBar*>("TabStrip1"));
         QVERIFY(w->findChild<QTableView*>("ListView3"));
         QVERIFY(w->findChild<QGroupBox*>("Frame1")->findChild<QListWidget*>("ListView2"));
-        QCOMPARE(w->findChild<QLineEdit*>("Text1")->text(), QString("Key Mapping:"));
+        QVERIFY(w->findChild<QLineEdit*>("Text1")->text().isEmpty());  // cleared at load
         QVERIFY(w->findChild<QStatusBar*>("StatusBar1"));
         QVERIFY(w->findChild<QLineEdit*>("TextEdit")->isHidden());
         QVERIFY(w->findChild<QWidget*>("ShadowBox")->isHidden());
@@ -227,15 +225,37 @@ private slots:
 
     void helpAnswersWithANoticeAndExitCloses() {
         action(*w->menus().toolbar, "BThelp")->trigger();
+        const auto& boxes = editor->boxes;
         QCOMPARE(boxes.shown.size(), std::size_t(1));
         QCOMPARE(boxes.shown[0], (Message{Icon::Information, "Velloran Help",
                                           "This feature not yet implemented!", Buttons::Ok}));
 
         w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(w));
         action(*w->menus().file, "MNexit")->trigger();
         QVERIFY(!w->isVisible());
         QCOMPARE(boxes.shown.size(), std::size_t(1));
+    }
+
+    void loadsWithoutDevicesAndSaysSo() {
+        testing::Editor fresh;
+        MainWindow& window = fresh.start(DeviceInventory{});
+        const Message notice{Icon::Exclamation, "No Input Devices",
+                             "No input devices found!\r\n\r\nSome features will not be available."};
+        QCOMPARE(fresh.boxes.shown, std::vector<Message>{notice});
+        QListWidget* devices = window.findChild<QListWidget*>("ListView2");
+        QCOMPARE(devices->count(), 1);
+        QCOMPARE(devices->item(0)->text(), QString("No Input Devices Found."));
+        QCOMPARE(window.controls().statusBar1->panelText(1),
+                 QString("Input Devices: Not Available"));
+
+        testing::Editor withPad;
+        MainWindow& padWindow = withPad.start();
+        QVERIFY(withPad.boxes.shown.empty());
+        QCOMPARE(padWindow.controls().listView2->item(0)->text(), QString("Pad"));
+        QCOMPARE(padWindow.controls().statusBar1->panelText(1),
+                 QString("Input Devices: Available"));
+        QVERIFY(padWindow.menuBar()->findChild<QAction*>("MNnew")->isEnabled());
     }
 
     void startsWithOnlyLoadRefreshAndHelp() {
@@ -273,7 +293,7 @@ private slots:
         }
 
         // Recording locks the documents: menus and toolbar off, only the row clearing stays.
-        w->controls().commands->recording = true;
+        w->session().recording = true;
         w->Set_Button_States();
         QVERIFY(!w->menus().file->isEnabled());
         QVERIFY(!w->menus().help->isEnabled());
@@ -284,10 +304,10 @@ private slots:
         QVERIFY(!action(*w->menus().tableMenu, "MNtest")->isEnabled());
         QVERIFY(w->findChild<QAbstractButton*>("ComClear")->isEnabled());
         QVERIFY(!w->findChild<QAbstractButton*>("ComTest")->isEnabled());
-        QVERIFY(w->controls().commands->recording);
+        QVERIFY(w->session().recording);
 
         // Back to editing: everything the recording locked comes back.
-        w->controls().commands->recording = false;
+        w->session().recording = false;
         w->Set_Button_States();
         QVERIFY(w->menus().file->isEnabled());
         QVERIFY(w->menus().listMenu->isEnabled());
@@ -296,11 +316,10 @@ private slots:
 
         // With no configuration open the modes drop and the row commands go off.
         w->controls().commands->setRecPicture("rec_on");
-        w->controls().commands->testing = true;
-        w->controls().tabStrip1->removeKey("file1");
-        w->controls().tabStrip1->addPlaceholder();
+        w->session().testing = true;
+        w->session().tabs.resetToPlaceholder();
         w->Set_Button_States();
-        QVERIFY(!w->controls().commands->testing);
+        QVERIFY(!w->session().testing);
         QCOMPARE(w->controls().commands->recPicture(), QString("rec_off"));
         QVERIFY(w->controls().text1->text().isEmpty());
         QVERIFY(!w->findChild<QAbstractButton*>("ComClear")->isEnabled());
@@ -317,11 +336,9 @@ private slots:
 
     void documentCommandsAskForTheStatesAgain() {
         openOneConfiguration(16);
-        w->Set_Button_States();
         QVERIFY(action(*w->menus().toolbar, "BTsave")->isEnabled());
-        w->commands().setHandler(Command::Save, [this] {
-            ConfigurationList::setStateCode(*w->controls().listView1->currentItem(), 0);
-        });
+        w->commands().setHandler(Command::Save,
+                                 [this] { w->session().list.selected()->state = 0; });
         action(*w->menus().toolbar, "BTsave")->trigger();
         QVERIFY(!action(*w->menus().toolbar, "BTsave")->isEnabled());
         QVERIFY(action(*w->menus().toolbar, "BTrun")->isEnabled());
@@ -331,7 +348,7 @@ private slots:
         recordCommands();
         w->show();
         w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QVERIFY(QTest::qWaitForWindowActive(w));
         const std::pair<QKeySequence, Command> keys[] = {
             {QKeySequence("Ctrl+N"), Command::New},
             {QKeySequence("Ctrl+O"), Command::Load},
@@ -345,27 +362,27 @@ private slots:
             // New and Load recompute the states, which an empty list turns off.
             for (QAction* a : w->menuBar()->findChildren<QAction*>()) a->setEnabled(true);
             seen_.clear();
-            QTest::keySequence(w.get(), key);
+            QTest::keySequence(w, key);
             QVERIFY2(seen_ == std::vector<Command>{command}, qPrintable(key.toString()));
         }
         w->menus().file->setEnabled(false);
         seen_.clear();
-        QTest::keySequence(w.get(), QKeySequence("Ctrl+S"));
+        QTest::keySequence(w, QKeySequence("Ctrl+S"));
         QVERIFY(seen_.empty());
         w->menus().file->setEnabled(true);
-        QTest::keySequence(w.get(), QKeySequence("Ctrl+S"));
+        QTest::keySequence(w, QKeySequence("Ctrl+S"));
         QCOMPARE(seen_, std::vector<Command>{Command::Save});
     }
 
     void layoutFollowsTheWindowSize() {
         w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(w));
         const QSize design = w->size();
         QCOMPARE(w->minimumSize(), design);
 
         const MainControls& c = w->controls();
         const auto inCentral = [&](QWidget* widget) {
-            return QRect(widget->mapTo(w.get(), QPoint(0, 0)), widget->size());
+            return QRect(widget->mapTo(w, QPoint(0, 0)), widget->size());
         };
         const auto check = [&] {
             const QRect list = inCentral(c.listView1);

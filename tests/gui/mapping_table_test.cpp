@@ -2,6 +2,7 @@
 // row), step-header pictures, column widths and a table of 4,096 rows.
 #include <QElapsedTimer>
 #include <QHeaderView>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "base/ole_colour.h"
@@ -84,13 +85,48 @@ private slots:
         for (int c = col::FirstPress; c <= col::LastStep; ++c) {
             QCOMPARE(image(c), icons::menuPicture(12).cacheKey());
         }
-        model.setStepHeaders(col::FirstRelease, true);
+        MappingTableModel::StepHeaderImages images;
+        images.fill(12);
+        images[col::FirstRelease - col::FirstPress] = 13;
+        model.setStepHeaderImages(images);
         QCOMPARE(image(col::FirstRelease), icons::menuPicture(13).cacheKey());
         QCOMPARE(image(col::FirstPress), icons::menuPicture(12).cacheKey());
-        model.setStepHeaders(col::FirstRelease, false);
-        QCOMPARE(image(col::FirstRelease), icons::menuPicture(14).cacheKey());
-        model.setStepHeaders(col::Repeat, false);  // not a step column: none is current
-        QCOMPARE(image(col::FirstRelease), icons::menuPicture(12).cacheKey());
+        QCOMPARE(model.stepHeaderImage(col::Repeat), 12);  // not a step column
+    }
+
+    void modelFollowsTheTableItIsGiven() {
+        MappingTable first;
+        first.append(row("1", colour::ActiveRow));
+        MappingTable second;
+        second.append(row("7", colour::ActiveRow));
+        second.append(row("8", colour::ActiveRow));
+        const MappingTable* shown = &first;
+        MappingTableModel model([&shown] { return shown; });
+        QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+        QSignalSpy changes(&model, &QAbstractItemModel::dataChanged);
+
+        // The same rows: redrawn in place, no reset.
+        first.row(0).cell(col::Description).text = "Gear";
+        model.follow();
+        QCOMPARE(resets.count(), 0);
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(model.index(0, col::Description).data().toString(), QString("Gear"));
+
+        // Another table, or other rows of the same one: a reset.
+        shown = &second;
+        model.follow();
+        QCOMPARE(resets.count(), 1);
+        QCOMPARE(model.rowCount(), 2);
+        second.append(row("9", colour::ActiveRow));
+        model.follow();
+        QCOMPARE(resets.count(), 2);
+        QCOMPARE(model.rowCount(), 3);
+
+        // No table: nothing to show, and nothing is read from a table that is gone.
+        shown = nullptr;
+        model.follow();
+        QCOMPARE(model.rowCount(), 0);
+        QVERIFY(!model.index(0, 0).data().isValid());
     }
 
     void selectedRowShowsItsRowColour() {

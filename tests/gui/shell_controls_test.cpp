@@ -1,71 +1,150 @@
-// The Configuration list and the tab strip: keys, sorting, looks and the placeholder tab.
+// The Configuration list and the tab strip drawn from the session's list and tabs: order, keys,
+// looks, the selection, and redrawing without rebuilding.
+#include <QSignalSpy>
 #include <QTest>
 
 #include "base/ole_colour.h"
 #include "resources/icons.h"
-#include "shell/configuration_list.h"
-#include "shell/tab_strip.h"
+#include "shell/configuration_list_widget.h"
+#include "shell/tab_strip_widget.h"
 
 using namespace velloran;
+
+namespace {
+
+ListEntry entry(const char* key, const char* text) {
+    ListEntry e;
+    e.key = key;
+    e.text = text;
+    return e;
+}
+
+QIcon defaultIcon(const ListEntry&) {
+    return icons::defaultConfiguration();
+}
+
+QStringList texts(const QListWidget& list) {
+    QStringList out;
+    for (int i = 0; i < list.count(); ++i) out << list.item(i)->text();
+    return out;
+}
+
+}  // namespace
 
 class ShellControlsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void listSortsByTextWithoutCase() {
-        ConfigurationList list(nullptr);
-        const QIcon icon = icons::defaultConfiguration();
-        list.addConfiguration("file1", "pedals.vlz", icon);
-        list.addConfiguration("file2", "Cockpit.vlz", icon);
-        list.addConfiguration("file3", "Wheel.vlz", icon);
-        list.addConfiguration("file4", "button box.vlz", icon);
-        QStringList texts;
-        for (int i = 0; i < list.count(); ++i) texts << list.item(i)->text();
-        QCOMPARE(texts, QStringList({"button box.vlz", "Cockpit.vlz", "pedals.vlz", "Wheel.vlz"}));
-        QCOMPARE(list.viewMode(), QListView::IconMode);
+    void listShowsTheEntriesInTheirOrder() {
+        ConfigurationList list;
+        list.add(entry("file1", "pedals.vlz"));
+        list.add(entry("file2", "Cockpit.vlz"));
+        list.add(entry("file3", "Wheel.vlz"));
+        ConfigurationListWidget widget(nullptr);
+        widget.showEntries(list, defaultIcon);
+        QCOMPARE(texts(widget), QStringList({"Cockpit.vlz", "pedals.vlz", "Wheel.vlz"}));
+        QCOMPARE(widget.viewMode(), QListView::IconMode);
+        QCOMPARE(widget.itemByKey("FILE3"), widget.item(2));
+        QCOMPARE(widget.itemByKey("file9"), nullptr);
+        QVERIFY(widget.selectedItems().isEmpty());
+
+        // A new entry rebuilds the items; a changed look only redraws them.
+        list.add(entry("file4", "button box.vlz"));
+        widget.showEntries(list, defaultIcon);
+        QCOMPARE(texts(widget),
+                 QStringList({"button box.vlz", "Cockpit.vlz", "pedals.vlz", "Wheel.vlz"}));
+        QListWidgetItem* kept = widget.item(1);
+        list.find("file2")->colour = listcolour::Current;
+        list.find("file2")->ghosted = false;
+        list.select("file2");
+        widget.showEntries(list, defaultIcon);
+        QCOMPARE(widget.item(1), kept);
+        QCOMPARE(widget.selectedItems(), QList<QListWidgetItem*>{kept});
+        QCOMPARE(kept->foreground().color(), QColor(255, 0, 0));
     }
 
-    void listItemsCarryKeyStateAndLook() {
-        ConfigurationList list(nullptr);
-        QListWidgetItem* item =
-            list.addConfiguration("file7", "Pad.vlz", icons::defaultConfiguration());
-        QCOMPARE(list.itemByKey("FILE7"), item);
-        QCOMPARE(list.itemByKey("file8"), nullptr);
-        QCOMPARE(ConfigurationList::key(*item), QString("file7"));
-        QCOMPARE(ConfigurationList::stateCode(*item), 1);
-        ConfigurationList::setStateCode(*item, 16);
-        QCOMPARE(ConfigurationList::stateCode(*item), 16);
-
-        const QImage own = item->icon().pixmap(32).toImage();
-        ConfigurationList::setLook(*item, 0x808080, true);
-        QVERIFY(ConfigurationList::ghosted(*item));
+    void ghostedEntriesShowAGreyedPicture() {
+        ConfigurationList list;
+        list.add(entry("file7", "Pad.vlz"));
+        ConfigurationListWidget widget(nullptr);
+        widget.showEntries(list, defaultIcon);
+        QListWidgetItem* item = widget.item(0);
+        QVERIFY(ConfigurationListWidget::ghosted(*item));
         QCOMPARE(item->foreground().color(), oleColour(0x808080));
+        const QImage own = icons::defaultConfiguration().pixmap(32).toImage();
         QVERIFY(item->icon().pixmap(32).toImage() != own);
 
-        // A new picture while ghosted stays ghosted; un-ghosting shows the picture itself.
-        ConfigurationList::setPicture(*item, icons::application());
-        QVERIFY(item->icon().pixmap(32).toImage() != icons::application().pixmap(32).toImage());
-        ConfigurationList::setLook(*item, 0x0000FF, false);
-        QCOMPARE(item->foreground().color(), QColor(255, 0, 0));
-        QCOMPARE(item->icon().pixmap(32).toImage(), icons::application().pixmap(32).toImage());
+        list.find("file7")->ghosted = false;
+        list.find("file7")->colour = listcolour::Open;
+        widget.showEntries(list, defaultIcon);
+        QVERIFY(!ConfigurationListWidget::ghosted(*item));
+        QCOMPARE(item->foreground().color(), QColor(58, 110, 165));
+        QCOMPARE(item->icon().pixmap(32).toImage(), own);
     }
 
-    void tabsGoLeftmostAndThePlaceholderHasNoCaption() {
-        TabStrip tabs(nullptr);
-        QCOMPARE(tabs.count(), 1);
-        QCOMPARE(tabs.key(0), QString("BLANK"));
-        QCOMPARE(tabs.tabText(0), QString());
+    void listReportsPressesWithoutSelecting() {
+        ConfigurationList list;
+        list.add(entry("file1", "One.vlz"));
+        list.add(entry("file2", "Two.vlz"));
+        ConfigurationListWidget widget(nullptr);
+        widget.resize(300, 200);
+        widget.showEntries(list, defaultIcon);
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        QSignalSpy pressed(&widget, &ConfigurationListWidget::itemPressed);
+        QSignalSpy doubled(&widget, &ConfigurationListWidget::itemDoubleClicked);
 
-        QVERIFY(tabs.removeKey("blank"));
-        tabs.insertFirst("file1", "One.vlz", QIcon());
-        tabs.insertFirst("file2", "Two.vlz", QIcon());
-        QCOMPARE(tabs.tabText(0), QString("Two.vlz"));
-        QCOMPARE(tabs.key(1), QString("file1"));
-        QCOMPARE(tabs.indexOfKey("FILE1"), 1);
-        QCOMPARE(tabs.indexOfKey("file3"), -1);
-        QVERIFY(!tabs.removeKey("file3"));
-        QVERIFY(tabs.removeKey("file2"));
-        QCOMPARE(tabs.key(0), QString("file1"));
+        const QPoint second = widget.visualItemRect(widget.item(1)).center();
+        QTest::mouseClick(widget.viewport(), Qt::RightButton, {}, second);
+        QCOMPARE(pressed.count(), 1);
+        QCOMPARE(pressed[0][0].toString(), QString("file2"));
+        QCOMPARE(pressed[0][1].value<Qt::MouseButton>(), Qt::RightButton);
+        QVERIFY(widget.selectedItems().isEmpty());  // the session selects, not the widget
+
+        QTest::mouseClick(widget.viewport(), Qt::LeftButton, {}, QPoint(290, 190));
+        QCOMPARE(pressed.count(), 1);  // beside every item: no press
+        QTest::mouseDClick(widget.viewport(), Qt::LeftButton, {}, second);
+        QCOMPARE(doubled.count(), 1);
+        QCOMPARE(doubled[0][0].toString(), QString("file2"));
+    }
+
+    void tabsFollowTheStripAndReportOnlyTheUsersChoice() {
+        TabStrip tabs;
+        TabStripWidget widget(nullptr);
+        QSignalSpy chosen(&widget, &TabStripWidget::tabChosen);
+        const auto iconOf = [](const std::string&) { return icons::defaultConfiguration(); };
+        widget.showTabs(tabs, iconOf);
+        QCOMPARE(widget.count(), 1);
+        QCOMPARE(widget.key(0), QString("BLANK"));
+        QCOMPARE(widget.tabText(0), QString());
+
+        tabs.dropPlaceholder();
+        tabs.insertFront({"file1", "One.vlz"});
+        tabs.insertFront({"file2", "Two.vlz"});
+        tabs.select("file1");
+        widget.showTabs(tabs, iconOf);
+        QCOMPARE(widget.count(), 2);
+        QCOMPARE(widget.tabText(0), QString("Two.vlz"));
+        QCOMPARE(widget.key(1), QString("file1"));
+        QCOMPARE(widget.indexOfKey("FILE1"), 1);
+        QCOMPARE(widget.indexOfKey("file3"), -1);
+        QCOMPARE(widget.currentIndex(), 1);
+        QVERIFY(chosen.isEmpty());
+
+        // The session takes the choice and the strip is drawn again: one choice per click.
+        connect(&widget, &TabStripWidget::tabChosen, [&](int index) {
+            tabs.selectIndex(index);
+            widget.showTabs(tabs, iconOf);
+        });
+        widget.resize(300, 30);
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        QTest::mouseClick(&widget, Qt::LeftButton, {}, widget.tabRect(0).center());
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(chosen[0][0].toInt(), 0);
+        QCOMPARE(widget.currentIndex(), 0);
+        QTest::mouseClick(&widget, Qt::LeftButton, {}, widget.tabRect(0).center());
+        QCOMPARE(chosen.count(), 2);  // the current tab again: still a choice
     }
 };
 

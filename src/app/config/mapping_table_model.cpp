@@ -5,11 +5,22 @@
 
 namespace velloran {
 
+MappingTableModel::MappingTableModel(TableSource source, QObject* parent)
+    : QAbstractTableModel(parent), source_(std::move(source)) {
+    stepImages_.fill(icons::kStepHeaderIdle);
+    takeSnapshot();
+}
+
 MappingTableModel::MappingTableModel(const MappingTable& table, QObject* parent)
-    : QAbstractTableModel(parent), table_(table) {}
+    : MappingTableModel([&table] { return &table; }, parent) {}
+
+int MappingTableModel::rows() const {
+    const MappingTable* t = table();
+    return t ? t->rowCount() : 0;
+}
 
 int MappingTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : table_.rowCount();
+    return parent.isValid() ? 0 : rows();
 }
 
 int MappingTableModel::columnCount(const QModelIndex& parent) const {
@@ -17,8 +28,10 @@ int MappingTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant MappingTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= table_.rowCount()) return {};
-    const MappingRow& row = table_.row(index.row());
+    const MappingTable* t = table();
+    // The view may still count the rows of a table that was just replaced.
+    if (!t || !index.isValid() || index.row() >= t->rowCount()) return {};
+    const MappingRow& row = t->row(index.row());
     const int column = index.column();
     switch (role) {
         case Qt::DisplayRole:
@@ -49,34 +62,64 @@ QVariant MappingTableModel::headerData(int section, Qt::Orientation orientation,
     }
 }
 
+void MappingTableModel::takeSnapshot() {
+    shown_ = table();
+    rowIds_.clear();
+    if (!shown_) return;
+    rowIds_.reserve(static_cast<std::size_t>(shown_->rowCount()));
+    for (const MappingRow& row : shown_->rows()) rowIds_.push_back(row.id);
+}
+
 void MappingTableModel::reload() {
     beginResetModel();
+    takeSnapshot();
     cellWidths_.reset();
     endResetModel();
     emit contentChanged();
 }
 
 void MappingTableModel::rowsChanged(int first, int last) {
-    if (first > last || first < 0 || last >= table_.rowCount()) return;
+    if (first > last || first < 0 || last >= rows()) return;
     cellWidths_.reset();
     emit dataChanged(index(first, 0), index(last, col::Count - 1));
     emit contentChanged();
 }
 
-void MappingTableModel::setStepHeaders(int currentColumn, bool recording) {
-    if (currentColumn == currentColumn_ && recording == recording_) return;
-    currentColumn_ = currentColumn;
-    recording_ = recording;
+void MappingTableModel::looksChanged() {
+    if (rows() == 0) return;
+    emit dataChanged(index(0, 0), index(rows() - 1, col::Count - 1),
+                     {Qt::BackgroundRole, Qt::DecorationRole});
+}
+
+void MappingTableModel::follow() {
+    const MappingTable* t = table();
+    bool same = t == shown_ && t && static_cast<std::size_t>(t->rowCount()) == rowIds_.size();
+    for (std::size_t i = 0; same && i < rowIds_.size(); ++i) {
+        same = t->rows()[i].id == rowIds_[i];
+    }
+    if (same) {
+        rowsChanged(0, rows() - 1);
+    } else {
+        reload();
+    }
+}
+
+void MappingTableModel::setStepHeaderImages(const StepHeaderImages& images) {
+    if (images == stepImages_) return;
+    stepImages_ = images;
     emit headerDataChanged(Qt::Horizontal, col::FirstPress, col::LastStep);
 }
 
 int MappingTableModel::stepHeaderImage(int column) const {
-    if (column != currentColumn_ || !isStepColumn(column)) return icons::kStepHeaderIdle;
-    return recording_ ? icons::kStepHeaderRecording : icons::kStepHeaderCurrent;
+    if (!isStepColumn(column)) return icons::kStepHeaderIdle;
+    return stepImages_[static_cast<std::size_t>(column - col::FirstPress)];
 }
 
 const ColumnWidths& MappingTableModel::cellWidths(const CellMetrics& metrics) {
-    if (!cellWidths_) cellWidths_ = measureCellWidths(table_, metrics);
+    if (!cellWidths_) {
+        const MappingTable* t = table();
+        cellWidths_ = t ? measureCellWidths(*t, metrics) : ColumnWidths{};
+    }
     return *cellWidths_;
 }
 

@@ -1,6 +1,8 @@
 #include "config/mapping_table_view.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <algorithm>
@@ -31,13 +33,13 @@ constexpr int kIconGap = 4;
 MappingTableView::MappingTableView(QWidget* parent) : QTableView(parent) {
     setObjectName(QStringLiteral("ListView3"));
     setItemDelegate(new RowColourDelegate(this));
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setWordWrap(false);
     setCornerButtonEnabled(false);
-    setContextMenuPolicy(Qt::CustomContextMenu);
+    // The right button's menu is the editing rules' to open, on the press.
+    setContextMenuPolicy(Qt::PreventContextMenu);
     setIconSize(QSize(16, 16));
 
     // Every row has the same height, so scrolling 4,096 rows never measures a row.
@@ -61,30 +63,69 @@ void MappingTableView::showModel(MappingTableModel* model) {
     setModel(model);
     delete oldSelection;  // setModel gives the view a new one and leaves the old to its owner
     if (model) {
-        // Changes arrive in bursts (a whole row of steps cleared): refresh once afterwards.
         contentConnection_ = connect(model, &MappingTableModel::contentChanged, this, [this] {
-            if (refreshPending_) return;
-            refreshPending_ = true;
+            refreshLook();
+            // Changes arrive in bursts (a whole row of steps cleared): fit once afterwards.
+            if (fitPending_) return;
+            fitPending_ = true;
             QTimer::singleShot(0, this, [this] {
-                refreshPending_ = false;
-                refreshLook();
+                fitPending_ = false;
+                fitColumns();
             });
         });
     }
     refreshLook();
+    fitColumns();
 }
 
 void MappingTableView::refreshLook() {
     if (!model_) return;
-    const MappingTable& table = model_->table();
+    const MappingTable* table = model_->table();
     QPalette p = palette();
-    p.setColor(QPalette::Base, oleColour(table.background));
+    p.setColor(QPalette::Base, oleColour(table ? table->background : colour::TemplateBackground));
     setPalette(p);
-    setEnabled(table.enabled);
-    fitColumns();
+    setEnabled(table && table->enabled);
+}
+
+MappingTableView::Hit MappingTableView::hitAt(const QPoint& viewportPos) const {
+    const QModelIndex index = indexAt(viewportPos);
+    if (!index.isValid()) return {};
+    return {index.row(), index.column()};
+}
+
+QRect MappingTableView::rowRect(int row) const {
+    const QPoint top = viewport()->mapTo(this, QPoint(0, rowViewportPosition(row)));
+    return QRect(top, QSize(viewport()->width(), rowHeight(row)));
+}
+
+void MappingTableView::mousePressEvent(QMouseEvent* event) {
+    setFocus(Qt::MouseFocusReason);
+    emit mousePressed(event->button(), hitAt(event->position().toPoint()));
+}
+
+void MappingTableView::mouseReleaseEvent(QMouseEvent* event) {
+    emit mouseReleased(event->button(), hitAt(event->position().toPoint()));
+}
+
+void MappingTableView::mouseDoubleClickEvent(QMouseEvent*) {
+    // The double click acts where the last release was.
+    emit mouseDoubleClicked();
+}
+
+void MappingTableView::mouseMoveEvent(QMouseEvent*) {}
+
+void MappingTableView::keyPressEvent(QKeyEvent* event) {
+    // Keys never move through the table: while recording they are keys to record.
+    event->accept();
+}
+
+void MappingTableView::keyReleaseEvent(QKeyEvent* event) {
+    event->accept();
+    if (event->key() == Qt::Key_Delete && !event->isAutoRepeat()) emit deleteReleased();
 }
 
 void MappingTableView::fitColumns() {
+    if (!model_) return;
     const int padding =
         2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + showGrid() +
         6;

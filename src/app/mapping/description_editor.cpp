@@ -1,6 +1,9 @@
 #include "mapping/description_editor.h"
 
+#include <QKeyEvent>
+
 #include "base/ole_colour.h"
+#include "mapping/table_editing_description.h"
 
 namespace velloran {
 namespace {
@@ -22,7 +25,7 @@ DescriptionEditorGeometry descriptionEditorGeometry(const QRect& table, int rowT
 }
 
 DescriptionEditor::DescriptionEditor(QWidget* parent)
-    : textEdit_(new QLineEdit(parent)), shadowBox_(new QFrame(parent)) {
+    : QObject(parent), textEdit_(new QLineEdit(parent)), shadowBox_(new QFrame(parent)) {
     textEdit_->setObjectName(QStringLiteral("TextEdit"));
     shadowBox_->setObjectName(QStringLiteral("ShadowBox"));
     shadowBox_->setAutoFillBackground(true);
@@ -30,6 +33,7 @@ DescriptionEditor::DescriptionEditor(QWidget* parent)
     shadow.setColor(QPalette::Window, QColor(0x40, 0x40, 0x40, 0xA0));
     shadowBox_->setPalette(shadow);
     textEdit_->setFrame(true);
+    textEdit_->installEventFilter(this);
     hide();
 }
 
@@ -43,7 +47,37 @@ void DescriptionEditor::showAt(const QRect& table, int rowTop, int rowHeight, co
     textEdit_->show();
     shadowBox_->raise();
     textEdit_->raise();
+    editing_ = true;
     textEdit_->setFocus();
+}
+
+bool DescriptionEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != textEdit_ || !editing_) return false;
+    if (event->type() == QEvent::FocusOut) {
+        commit();
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        commit();
+        return true;
+    }
+    const QString typed = key->text();
+    if (typed.size() != 1) return false;
+    const DescriptionKey filtered = filterDescriptionKey(typed.at(0).unicode());
+    if (filtered.character == typed.at(0).unicode()) return false;
+    textEdit_->insert(QString(QChar(static_cast<char16_t>(filtered.character))));
+    return true;
+}
+
+void DescriptionEditor::commit() {
+    if (!editing_) return;
+    editing_ = false;
+    // Pasted text never went through the key filter.
+    const QString text = textEdit_->text().replace(QLatin1Char('"'), QLatin1Char('\''));
+    hide();
+    emit committed(text);
 }
 
 void DescriptionEditor::hide() {

@@ -50,6 +50,8 @@ CommandPanel::CommandPanel(CommandRouter& router, QWidget* parent) : QWidget(par
         b->setIcon(spec.picture());
         b->setIconSize(QSize(24, 24));
         b->setAutoRaise(false);
+        // Nothing is open yet: the command states turn them on with a configuration.
+        b->setEnabled(false);
         const Command command = spec.command;
         connect(b, &QToolButton::clicked, &router, [&router, command] { router.trigger(command); });
         layout->addWidget(b);

@@ -1,6 +1,6 @@
 #pragma once
-// The command buttons of the Mapping table (ComRec ... ComSwap). ComRec and ComTest also carry
-// the recording and testing flags, as their Tags.
+// The command buttons of the Mapping table (ComRec ... ComSwap). The recording and testing flags
+// they stood for are the session's; ComRec and ComTest show them by their pictures.
 #include <QToolButton>
 #include <QWidget>
 
@@ -14,10 +14,6 @@ public:
     CommandPanel(CommandRouter& router, QWidget* parent);
 
     QToolButton* button(const QString& name) const;
-
-    // The Tags of ComRec and ComTest.
-    bool recording = false;
-    bool testing = false;
 
     // ImageList2 pictures: "rec_on"/"rec_off" for ComRec, "test_on"/"test_off" for ComTest.
     void setRecPicture(const QString& key);

@@ -15,6 +15,7 @@ void CommandRouter::trigger(Command command) {
     const Handler handler = handlers_[static_cast<std::size_t>(command)];
     if (handler) handler();
     if (followedByButtonStates(command)) emit buttonStatesDue();
+    emit commandFinished(command);
 }
 
 }  // namespace velloran

@@ -21,11 +21,14 @@ public:
     void setHandler(Command command, Handler handler);
     bool hasHandler(Command command) const;
 
-    // Runs the command's handler, then asks for the command states where the command wants them.
+    // Runs the command's handler, then asks for the command states where the command wants
+    // them, then reports that the command is done.
     void trigger(Command command);
 
 signals:
     void buttonStatesDue();
+    // Every command, with or without a handler: the window shows what it changed.
+    void commandFinished(Command command);
 
 private:
     std::array<Handler, kCommandCount> handlers_{};

@@ -40,11 +40,11 @@ MainControls buildMainLayout(QMainWindow& window, CommandRouter& router) {
     auto* central = new QWidget(&window);
     central->setObjectName(QStringLiteral("centralWidget"));
 
-    c.listView1 = new ConfigurationList(central);
+    c.listView1 = new ConfigurationListWidget(central);
     c.listView1->setFixedWidth(kListWidth);
     c.commands = new CommandPanel(router, central);
     c.text1 = feedbackLine(central);
-    c.tabStrip1 = new TabStrip(central);
+    c.tabStrip1 = new TabStripWidget(central);
     c.listView3 = new MappingTableView(central);
     c.frame1 = deviceFrame(central, c.listView2);
 

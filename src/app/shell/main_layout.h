@@ -10,15 +10,15 @@
 #include "config/mapping_table_view.h"
 #include "mapping/description_editor.h"
 #include "shell/command_panel.h"
-#include "shell/configuration_list.h"
+#include "shell/configuration_list_widget.h"
 #include "shell/status_panels.h"
-#include "shell/tab_strip.h"
+#include "shell/tab_strip_widget.h"
 
 namespace velloran {
 
 struct MainControls {
-    ConfigurationList* listView1 = nullptr;
-    TabStrip* tabStrip1 = nullptr;
+    ConfigurationListWidget* listView1 = nullptr;
+    TabStripWidget* tabStrip1 = nullptr;
     MappingTableView* listView3 = nullptr;
     QGroupBox* frame1 = nullptr;
     QListWidget* listView2 = nullptr;  // the Device list

@@ -1,11 +1,18 @@
 #include "shell/main_window.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QMenuBar>
+#include <QTimer>
 
 #include "base/version.h"
-#include "config/mapping_row.h"
+#include "config/document_open.h"
+#include "config/document_switch.h"
+#include "mapping/table_events.h"
 #include "settings/about_dialog.h"
+#include "shell/document_commands.h"
+#include "shell/startup.h"
 
 namespace velloran {
 namespace {
@@ -39,26 +46,30 @@ QMenu* topMenu(const MenuSet& menus, const std::string& caption) {
 
 }  // namespace
 
-MainWindow::MainWindow(MessageBoxes& boxes, FileDialogs& files, QWidget* parent)
-    : QMainWindow(parent), boxes_(boxes), files_(files) {
+MainWindow::MainWindow(const DocumentServices& services, QWidget* parent)
+    : QMainWindow(parent), services_(services) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(qt(mainWindowTitle()));
+    setAcceptDrops(true);
 
     menus_ = buildMenus(*this, router_);
     controls_ = buildMainLayout(*this, router_);
-    descriptionEditor_ = std::make_unique<DescriptionEditor>(centralWidget());
-    registerShellCommands();
-    connectContextMenus();
-    connect(&router_, &CommandRouter::buttonStatesDue, this, &MainWindow::Set_Button_States);
+    descriptionEditor_ = new DescriptionEditor(centralWidget());
+    tableModel_ = new MappingTableModel(
+        [this]() -> const MappingTable* { return session_.tables.tableAt(session_.shownTable); },
+        this);
+    controls_.listView3->showModel(tableModel_);
+    tableEvents_ = std::make_unique<TableEvents>(*this);
 
-    // The template table stands in the table's place while no configuration is open.
-    applyTableEffects(init_listview(tables_, colour::TemplateBackground, TableMode::Template,
-                                    TableDictionary::kTemplateKey, nullptr, devices_));
-    Set_Button_States();
+    registerShellCommands();
+    registerDocumentCommands(*this);
+    connectControls();
 
     // The window never gets smaller than its design size, so the layout always has room.
     resize(kDesignSize);
     setMinimumSize(kDesignSize);
+    Set_Button_States();
+    showSession();
 }
 
 MainWindow::~MainWindow() {
@@ -67,83 +78,76 @@ MainWindow::~MainWindow() {
 
 void MainWindow::registerShellCommands() {
     router_.setHandler(Command::Help, [this] {
-        boxes_.message(Icon::Information, std::string(kProductName) + " Help",
-                       "This feature not yet implemented!");
+        services_.boxes.message(Icon::Information, std::string(kProductName) + " Help",
+                                "This feature not yet implemented!");
     });
     router_.setHandler(Command::About, [this] {
         AboutDialog about(this);
         about.exec();
     });
     router_.setHandler(Command::Exit, [this] { close(); });
+    router_.setHandler(Command::RefreshDevices, [this] { MNjoy_Click(); });
 }
 
-void MainWindow::connectContextMenus() {
-    ConfigurationList* list = controls_.listView1;
-    connect(list, &QWidget::customContextMenuRequested, this, [this, list](const QPoint& pos) {
-        if (list->itemAt(pos)) popupListMenu(list->viewport()->mapToGlobal(pos));
+void MainWindow::connectControls() {
+    connect(&router_, &CommandRouter::buttonStatesDue, this, &MainWindow::Set_Button_States);
+    connect(&router_, &CommandRouter::commandFinished, this, [this] { showSession(); });
+
+    ConfigurationListWidget* list = controls_.listView1;
+    connect(list, &ConfigurationListWidget::itemPressed, this, &MainWindow::onItemPressed);
+    connect(list, &ConfigurationListWidget::itemDoubleClicked, this, [this] {
+        item_double_click(session_, services_);
+        Set_Button_States();
+        showSession();
     });
-    MappingTableView* table = controls_.listView3;
-    connect(table, &QWidget::customContextMenuRequested, this, [this, table](const QPoint& pos) {
-        if (table->indexAt(pos).isValid()) popupTableMenu(table->viewport()->mapToGlobal(pos));
-    });
+    connect(controls_.tabStrip1, &TabStripWidget::tabChosen, this, &MainWindow::onTabChosen);
 }
 
-MappingTableModel& MainWindow::tableModel(const MappingTable& table) {
-    std::unique_ptr<MappingTableModel>& model = models_[&table];
-    if (!model) model = std::make_unique<MappingTableModel>(table);
-    return *model;
+void MainWindow::onItemPressed(const QString& key, Qt::MouseButton button,
+                               const QPoint& globalPos) {
+    if (session_.testing) return;
+    select_item(session_, services_.store, key.toStdString());
+    Set_Button_States();
+    showSession(TableChange::None);
+    if (button == Qt::RightButton) popupListMenu(globalPos);
 }
 
-void MainWindow::dropTableModel(const MappingTable& table) {
-    const auto it = models_.find(&table);
-    if (it == models_.end()) return;
-    if (controls_.listView3->tableModel() == it->second.get()) {
-        controls_.listView3->showModel(nullptr);
+void MainWindow::onTabChosen(int index) {
+    const std::string before = session_.currentKey;
+    tab_click(session_, services_.store, index);
+    Set_Button_States();
+    showSession();
+    if (session_.currentKey != before) controls_.tabStrip1->setFocus();
+}
+
+void MainWindow::secondStart(const std::string& commandLine) {
+    if (isMinimized()) showNormal();
+    raise();
+    activateWindow();
+    if (commandLine.empty()) return;
+    pendingSecondStarts_.push_back(commandLine);
+    openPendingSecondStarts();
+}
+
+void MainWindow::openPendingSecondStarts() {
+    // A file must not open in the middle of another command's question.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(250, this, &MainWindow::openPendingSecondStarts);
+        return;
     }
-    models_.erase(it);
-}
-
-void MainWindow::showTable(const MappingTable& table) {
-    controls_.listView3->showModel(&tableModel(table));
-}
-
-void MainWindow::applyTableEffects(const TableControlEffects& effects) {
-    const auto enable = [](QWidget* w, const std::optional<bool>& on) {
-        if (on) w->setEnabled(*on);
-    };
-    CommandPanel& panel = *controls_.commands;
-    enable(panel.button(QStringLiteral("ComDel")), effects.comDel);
-    enable(panel.button(QStringLiteral("ComRec")), effects.comRec);
-    enable(panel.button(QStringLiteral("ComSwap")), effects.comSwap);
-    enable(panel.button(QStringLiteral("ComTest")), effects.comTest);
-    enable(controls_.tabStrip1, effects.tabStrip1);
-    if (effects.clearRecordingAndTesting) {
-        panel.recording = false;
-        panel.testing = false;
+    const QAction* load = menuBar()->findChild<QAction*>(QStringLiteral("MNload"));
+    const bool loadOffered = menus_.file->isEnabled() && load && load->isEnabled();
+    for (const std::string& commandLine : std::exchange(pendingSecondStarts_, {})) {
+        // Recording or testing locks the documents; the file is not forced in then.
+        if (!loadOffered) continue;
+        openFromCommandLine(session_, services_, commandLine);
+        Set_Button_States();
+        showSession();
     }
-    if (const MappingTable* shown = tables_.tableAt(effects.shownIndex)) {
-        tableModel(*shown).reload();
-        showTable(*shown);
-    }
-}
-
-ButtonStateInputs MainWindow::buttonStateInputs() const {
-    ButtonStateInputs in;
-    const ConfigurationList& list = *controls_.listView1;
-    const TabStrip& tabs = *controls_.tabStrip1;
-    in.listEmpty = list.count() == 0;
-    in.noneOpen = tabs.count() == 0 || tabs.key(0) == TabStrip::kPlaceholderKey;
-    in.recording = controls_.commands->recording;
-    in.testing = controls_.commands->testing;
-    if (const QListWidgetItem* selected = list.currentItem()) {
-        in.stateCode = ConfigurationList::stateCode(*selected);
-    }
-    in.deviceCount = static_cast<int>(devices_.devices.size());
-    return in;
 }
 
 void MainWindow::Set_Button_States() {
-    applyButtonStates(velloran::Set_Button_States(buttonStateInputs(), commandStates()));
+    applyButtonStates(session_.setButtonStates(commandStates()));
 }
 
 CommandStates MainWindow::commandStates() const {
@@ -187,8 +191,6 @@ void MainWindow::applyButtonStates(const ButtonStatesUpdate& update) {
     menus_.tableMenu->findChild<QAction*>(QStringLiteral("MNtest"))->setText(qt(s.testCaption));
 
     CommandPanel& panel = *controls_.commands;
-    panel.recording = update.recording;
-    panel.testing = update.testing;
     if (update.recPicture) panel.setRecPicture(qt(*update.recPicture));
     if (update.testPicture) panel.setTestPicture(qt(*update.testPicture));
     if (update.clearFeedback) controls_.text1->clear();
@@ -201,6 +203,20 @@ void MainWindow::popupListMenu(const QPoint& globalPos) {
 
 void MainWindow::popupTableMenu(const QPoint& globalPos) {
     if (menus_.tableMenu->isEnabled()) menus_.tableMenu->popup(globalPos);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!Form_QueryUnload(session_, services_.boxes)) {
+        event->ignore();
+        return;
+    }
+    emit unloading();
+    // The program's other windows close first, the last opened first.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
+        if (*it != this && (*it)->isVisible()) (*it)->close();
+    }
+    event->accept();
 }
 
 }  // namespace velloran

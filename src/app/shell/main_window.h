@@ -1,73 +1,108 @@
 #pragma once
-// Form1, the main window: the Configuration list, the tabs and Mapping table of the open
-// configurations, the device list, the command buttons, toolbar and menus. It shows the core's
-// state and routes every control to its command through commands().
+// Form1, the main window. The editor session is the one source of truth: every control is drawn
+// from it (showSession), and every control's event goes to a core rule through commands() or an
+// event handler, after which the window runs the command states and draws the session again.
 #include <QMainWindow>
+#include <functional>
 #include <memory>
-#include <unordered_map>
+#include <string>
+#include <string_view>
 
-#include "base/file_dialogs.h"
-#include "base/message_box.h"
-#include "config/init_listview.h"
-#include "config/table_dictionary.h"
-#include "devices/device_inventory.h"
+#include "config/document_services.h"
+#include "config/editor_session.h"
+#include "config/mapping_table_model.h"
 #include "shell/command_router.h"
 #include "shell/command_states.h"
+#include "shell/entry_icons.h"
 #include "shell/main_layout.h"
 #include "shell/menus.h"
 
 namespace velloran {
 
+class TableEvents;
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(MessageBoxes& boxes, FileDialogs& files, QWidget* parent = nullptr);
+    explicit MainWindow(const DocumentServices& services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     CommandRouter& commands() { return router_; }
-    MessageBoxes& messageBoxes() { return boxes_; }
-    FileDialogs& fileDialogs() { return files_; }
+    EditorSession& session() { return session_; }
+    const DocumentServices& services() const { return services_; }
 
     const MainControls& controls() const { return controls_; }
     const MenuSet& menus() const { return menus_; }
     DescriptionEditor& descriptionEditor() { return *descriptionEditor_; }
+    MappingTableModel& tableModel() { return *tableModel_; }
 
-    // The table dictionary and the detected devices the tables are built from.
-    TableDictionary& tables() { return tables_; }
-    DeviceInventory& devices() { return devices_; }
+    // Form_Load: the caption, startmeup, the devices (with a notice when there are none), the
+    // command states and the configuration named on the command line.
+    void Form_Load(std::string_view commandLine);
 
-    // The model of a table of the dictionary, made on first use. Drop it before the table goes.
-    MappingTableModel& tableModel(const MappingTable& table);
-    void dropTableModel(const MappingTable& table);
-    // Shows `table` in ListView3 (one table is visible at a time).
-    void showTable(const MappingTable& table);
-    // Applies what init_listview asks of the window's controls.
-    void applyTableEffects(const TableControlEffects& effects);
+    // Device detection fills session().devices. The device back ends plug in here; without one
+    // no device is found.
+    using DeviceDetection = std::function<DeviceInventory()>;
+    void setDeviceDetection(DeviceDetection detection) { detection_ = std::move(detection); }
+    void detectDevices();
+    // Refresh Device List: detects again, then the states and the rows of the current table.
+    void MNjoy_Click();
 
-    // Recomputes which commands are offered from the controls' state and applies the result.
+    // A later start of the program handed over its command line: the window comes to the
+    // front (restored when minimised) and opens the file named there.
+    void secondStart(const std::string& commandLine);
+
+    // Recomputes which commands are offered and applies the result to the controls.
     void Set_Button_States();
-    ButtonStateInputs buttonStateInputs() const;
     // What the controls offer now; entries that the rules leave alone keep these values.
     CommandStates commandStates() const;
     void applyButtonStates(const ButtonStatesUpdate& update);
+
+    // How the shown table changed since it was last drawn.
+    enum class TableChange {
+        Unknown,  // a reset when it is another table or other rows, else every row redrawn
+        Looks,    // only row colours or icons
+        None,
+    };
+    // Draws every control from the session, then carries out the session's requests to close
+    // or minimise the window.
+    void showSession(TableChange change = TableChange::Unknown);
 
     // Context menus at a screen position, when enabled.
     void popupListMenu(const QPoint& globalPos);
     void popupTableMenu(const QPoint& globalPos);
 
+signals:
+    // Form_Unload: the close was allowed. What holds the keyboard or devices lets go of them
+    // here, before the program's windows close.
+    void unloading();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
     void registerShellCommands();
-    void connectContextMenus();
+    void connectControls();
+    void onItemPressed(const QString& key, Qt::MouseButton button, const QPoint& globalPos);
+    void onTabChosen(int index);
+    void openPendingSecondStarts();
+    void showDeviceList();
+    void carryOutRequests();
 
-    MessageBoxes& boxes_;
-    FileDialogs& files_;
+    DocumentServices services_;
+    EditorSession session_;
     CommandRouter router_;
     MenuSet menus_;
     MainControls controls_;
-    std::unique_ptr<DescriptionEditor> descriptionEditor_;
-    TableDictionary tables_;
-    DeviceInventory devices_;
-    std::unordered_map<const MappingTable*, std::unique_ptr<MappingTableModel>> models_;
+    DescriptionEditor* descriptionEditor_ = nullptr;
+    MappingTableModel* tableModel_ = nullptr;
+    std::unique_ptr<TableEvents> tableEvents_;
+    EntryIcons entryIcons_;
+    DeviceDetection detection_;
+    std::vector<std::string> pendingSecondStarts_;
 };
 
 }  // namespace velloran

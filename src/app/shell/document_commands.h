@@ -1,0 +1,12 @@
+#pragma once
+// The document commands of the toolbar, the main menu and the Configuration list's context
+// menu, each handed to its rule on the window's session.
+namespace velloran {
+
+class MainWindow;
+
+// Open, New, Load, Close, Save, Save As, Clone, Delete and Run. Change Icon and Options belong
+// to the icon and preferences dialogs, which register their own handlers.
+void registerDocumentCommands(MainWindow& window);
+
+}  // namespace velloran

@@ -1,0 +1,19 @@
+#pragma once
+// The pictures of Configuration list entries (ImageList1 and ImageList1b), by their icon file:
+// the file's own picture or its type's (GetAssociatedIcon), else the configuration picture.
+#include <QHash>
+#include <QIcon>
+
+#include "config/configuration_list.h"
+
+namespace velloran {
+
+class EntryIcons {
+public:
+    QIcon of(const ListEntry& entry);
+
+private:
+    QHash<QString, QIcon> byFile_;  // entries share their few icon files
+};
+
+}  // namespace velloran

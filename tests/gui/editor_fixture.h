@@ -1,0 +1,63 @@
+#pragma once
+// The real main window over a temporary settings file (VELLORAN_SETTINGS) and a temporary data
+// folder, with scripted dialogs and input devices chosen by the test.
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "fakes.h"
+#include "fs/posix_file_system.h"
+#include "shell/main_window.h"
+#include "store/ini_settings_store.h"
+
+namespace velloran::testing {
+
+// A pad with `buttons` buttons.
+inline DeviceInventory padInventory(int buttons = 2) {
+    DeviceInventory inventory;
+    inventory.add(DetectedDevice{DeviceKind::Joystick, buttons, "PAD-1", "Pad"});
+    return inventory;
+}
+
+class Editor {
+public:
+    FakeMessageBoxes boxes;
+    ScriptedFileDialogs dialogs;
+    FakeLauncher launcher;
+    FakeTrash trash;
+    PosixFileSystem files;
+    QTemporaryDir dir;
+    std::unique_ptr<IniSettingsStore> store;
+    std::unique_ptr<MainWindow> window;
+
+    Editor() {
+        qputenv("VELLORAN_SETTINGS", dir.filePath(QStringLiteral("settings.ini")).toUtf8());
+        store = std::make_unique<IniSettingsStore>(IniSettingsStore::defaultFilePath());
+    }
+
+    SessionPaths paths() const {
+        const std::string root = dir.path().toStdString();
+        return {root + "/data/", root + "/share/", root + "/bin/"};
+    }
+    std::string configFolder() const { return paths().defaultConfigFolder(); }
+    std::string settingsFile() const { return IniSettingsStore::defaultFilePath(); }
+
+    // Builds the window and loads it as the program does.
+    MainWindow& start(DeviceInventory devices = padInventory(), std::string_view commandLine = {}) {
+        window = std::make_unique<MainWindow>(
+            DocumentServices{boxes, dialogs, *store, files, files, launcher, trash, paths()});
+        window->setDeviceDetection([devices] { return devices; });
+        window->Form_Load(commandLine);
+        return *window;
+    }
+
+    template <class T>
+    T* find(const char* name) const {
+        return window->findChild<T*>(QString::fromLatin1(name));
+    }
+    QAction* action(const char* name) const {
+        return window->menus().toolbar->findChild<QAction*>(QString::fromLatin1(name));
+    }
+};
+
+}  // namespace velloran::testing
