@@ -54,7 +54,8 @@ void DescriptionEditor::showAt(const QRect& table, int rowTop, int rowHeight, co
 bool DescriptionEditor::eventFilter(QObject* watched, QEvent* event) {
     if (watched != textEdit_ || !editing_) return false;
     if (event->type() == QEvent::FocusOut) {
-        commit();
+        // Another program's window taking the keyboard is no end of the edit.
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason) commit();
         return false;
     }
     if (event->type() != QEvent::KeyPress) return false;

@@ -74,7 +74,8 @@ void ConfigurationListWidget::showEntries(const ConfigurationList& list, const I
 void ConfigurationListWidget::showEntry(QListWidgetItem& item, const ListEntry& entry,
                                         const IconOf& iconOf) {
     if (item.text() != qt(entry.text)) item.setText(qt(entry.text));
-    item.setForeground(oleColour(entry.colour));
+    const QColor colour = oleColour(entry.colour);
+    if (item.foreground().color() != colour) item.setForeground(colour);
     const QIcon picture = iconOf(entry);
     if (item.data(PictureRole).toLongLong() == picture.cacheKey() &&
         ghosted(item) == entry.ghosted) {

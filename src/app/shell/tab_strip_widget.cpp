@@ -37,7 +37,8 @@ void TabStripWidget::showTabs(const TabStrip& tabs, const IconOfKey& iconOf) {
         const Tab& tab = shown[static_cast<std::size_t>(i)];
         const QString caption = QString::fromStdString(tab.caption);
         if (tabText(i) != caption) setTabText(i, caption);
-        setTabIcon(i, tab.key == kBlankKey ? QIcon() : iconOf(tab.key));
+        const QIcon icon = tab.key == kBlankKey ? QIcon() : iconOf(tab.key);
+        if (tabIcon(i).cacheKey() != icon.cacheKey()) setTabIcon(i, icon);
     }
     if (tabs.selectedIndex() >= 0 && tabs.selectedIndex() < count()) {
         setCurrentIndex(tabs.selectedIndex());
