@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace velloran {
 
@@ -80,27 +81,53 @@ char encodeOne(char32_t c) {
     return '?';
 }
 
+// Length of the leading run of ASCII bytes, which read the same in both encodings; eight at a
+// time, since most texts are plain ASCII.
+std::size_t asciiPrefix(std::string_view s) {
+    std::size_t i = 0;
+    for (; i + sizeof(std::uint64_t) <= s.size(); i += sizeof(std::uint64_t)) {
+        std::uint64_t word;
+        std::memcpy(&word, s.data() + i, sizeof word);
+        if ((word & 0x8080808080808080U) != 0) break;
+    }
+    while (i < s.size() && static_cast<unsigned char>(s[i]) < 0x80) ++i;
+    return i;
+}
+
 }  // namespace
+
+void appendAsUtf8(std::string& out, std::string_view bytes) {
+    std::size_t ascii = asciiPrefix(bytes);
+    if (ascii == bytes.size()) {
+        out.append(bytes);
+        return;
+    }
+    // A high byte takes two or three bytes in UTF-8.
+    out.reserve(out.size() + bytes.size() + 2 * (bytes.size() - ascii));
+    for (;;) {
+        out.append(bytes.substr(0, ascii));
+        bytes.remove_prefix(ascii);
+        if (bytes.empty()) return;
+        const auto b = static_cast<unsigned char>(bytes.front());
+        appendUtf8(out, b < 0xA0 ? kHighControls[b - 0x80] : static_cast<char32_t>(b));
+        bytes.remove_prefix(1);
+        ascii = asciiPrefix(bytes);
+    }
+}
 
 std::string cp1252ToUtf8(std::string_view bytes) {
     std::string out;
-    out.reserve(bytes.size());
-    for (char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x80) {
-            out += ch;
-        } else if (b < 0xA0) {
-            appendUtf8(out, kHighControls[b - 0x80]);
-        } else {
-            appendUtf8(out, b);
-        }
-    }
+    appendAsUtf8(out, bytes);
     return out;
 }
 
 void appendAsCp1252(std::string& out, std::string_view text) {
     std::size_t i = 0;
     while (i < text.size()) {
+        const std::size_t ascii = asciiPrefix(text.substr(i));
+        out.append(text.substr(i, ascii));
+        i += ascii;
+        if (i == text.size()) break;
         const char32_t c = nextCodePoint(text, i);
         out += c == kInvalid ? '?' : encodeOne(c);
     }

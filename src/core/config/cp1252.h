@@ -9,6 +9,9 @@ namespace velloran {
 // become U+0081 and so on, as Windows decodes them, so that they survive a load and a save.
 std::string cp1252ToUtf8(std::string_view bytes);
 
+// The same, appended to `out` (the reader decodes each field into the text that keeps it).
+void appendAsUtf8(std::string& out, std::string_view bytes);
+
 // Encodes UTF-8 text; a character Windows-1252 cannot hold, or a byte that is not valid UTF-8,
 // becomes "?".
 std::string utf8ToCp1252(std::string_view text);

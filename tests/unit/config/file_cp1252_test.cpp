@@ -24,6 +24,9 @@ TEST(Cp1252, DecodesToTheWindowsCharacters) {
              Case{"G\xE4nge", "Gänge"},
              Case{"\x80\x85\x93x\x94\x96\x9F", "€…“x”–Ÿ"},
              Case{"\xA0\xFF", "\u00A0ÿ"},
+             Case{"Schalthebel R\xFC"
+                  "ckw\xE4rts \x96 links",
+                  "Schalthebel Rückwärts – links"},
              // Undefined in Windows-1252: kept as the C1 control of the same number.
              Case{"\x81\x8D\x8F\x90\x9D", "\u0081\u008D\u008F\u0090\u009D"},
          }) {
@@ -39,8 +42,9 @@ TEST(Cp1252, UnencodableCharactersAndBrokenUtf8BecomeQuestionMarks) {
     };
     for (const Case c : {
              Case{"Gear \u2708", "Gear ?"},  // outside the code page
-             Case{"\U0001F600!", "?!"},      // four-byte character: one "?"
-             Case{"\u0080", "?"},            // C1 control that Windows-1252 redefines
+             Case{"Landing gear \u2708 down", "Landing gear ? down"},
+             Case{"\U0001F600!", "?!"},  // four-byte character: one "?"
+             Case{"\u0080", "?"},        // C1 control that Windows-1252 redefines
              Case{"a\xFF"
                   "b",
                   "a?b"},                       // stray byte
