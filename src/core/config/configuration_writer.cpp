@@ -25,9 +25,11 @@ public:
         out_ += '"';
         const std::size_t start = out_.size();
         appendAsCp1252(out_, utf8);
-        for (std::size_t i = start; i < out_.size(); ++i) {
-            if (out_[i] == '"') out_[i] = '\'';
-            if (out_[i] == '\r' || out_[i] == '\n') out_[i] = ' ';
+        // Written back unconditionally, so that the loop vectorises.
+        char* const end = out_.data() + out_.size();
+        for (char* p = out_.data() + start; p != end; ++p) {
+            const char c = *p;
+            *p = c == '"' ? '\'' : c == '\r' || c == '\n' ? ' ' : c;
         }
         out_ += '"';
         endRecord();

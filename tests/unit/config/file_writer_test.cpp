@@ -88,7 +88,10 @@ TEST(ConfigurationWriter, TextsAreTrimmedEncodedAndKeptOnOneRecord) {
     for (const Case& c :
          {Case{"   ", "\"\""}, Case{"", "\"\""}, Case{" \tx\t ", "\"\tx\t\""},
           Case{"Frein à main", "\"Frein \xE0 main\""}, Case{"Gear \u2708", "\"Gear ?\""},
-          Case{"say \"hi\"", "\"say 'hi'\""}, Case{"two\r\nlines", "\"two  lines\""}}) {
+          Case{"say \"hi\"", "\"say 'hi'\""}, Case{"two\r\nlines", "\"two  lines\""},
+          // Long enough to be handled a block of bytes at a time.
+          Case{"Trim \"nose up\" on the yoke\r\nand \"nose down\" on the hat,\rslowly",
+               "\"Trim 'nose up' on the yoke  and 'nose down' on the hat, slowly\""}}) {
         MappingRow row = plainRow("1");
         row.cell(col::Description).text = c.description;
         EXPECT_EQ(lines(serializeConfiguration({row}))[7], c.record) << c.description;
