@@ -1,5 +1,6 @@
 // Reading configuration files (open_click): every version back to 1.1, each row marked against
 // the detected devices.
+#include <algorithm>
 #include <cstddef>
 
 #include "base/version.h"
@@ -67,7 +68,9 @@ std::optional<RuntimeError> setFlagFromRecord(MappingRow& row, int column, Tag r
 void setSteps(MappingRow& row, std::vector<Tag>& block, std::size_t first) {
     for (int c = col::FirstPress; c <= col::LastStep; ++c) {
         const std::size_t r = first + 2 * static_cast<std::size_t>(c - col::FirstPress);
-        row.cell(c) = Cell{block[r].toText(), std::move(block[r + 1])};
+        Cell& cell = row.cell(c);
+        cell.text = std::move(block[r]).toText();
+        cell.tag = std::move(block[r + 1]);
     }
 }
 
@@ -77,7 +80,7 @@ std::optional<RuntimeError> fillCurrentLayout(MappingRow& row, std::vector<Tag>&
     if (auto e = setFlagFromRecord(row, col::Repeat, std::move(block[3]))) return e;
     if (auto e = setFlagFromRecord(row, col::Rotary, std::move(block[4]))) return e;
     row.cell(col::Multiplier) = Cell{block[5].toText() + "X", std::move(block[5])};
-    row.cell(col::Description) = Cell{block[6].toText(), Tag::boolean(false)};
+    row.cell(col::Description) = Cell{std::move(block[6]).toText(), Tag::boolean(false)};
     if (withLocks) {
         if (auto e = setFlagFromRecord(row, col::NumLock, std::move(block[7]))) return e;
         if (auto e = setFlagFromRecord(row, col::CapsLock, std::move(block[8]))) return e;
@@ -102,17 +105,17 @@ bool meansNoKeyCode(const Tag& code) {
 // press and release steps; the other steps stay empty.
 std::optional<RuntimeError> fillOldLayout(MappingRow& row, std::vector<Tag>& block,
                                           bool withRelease) {
-    row.cell(col::FirstPress) = Cell{block[3].toText(), std::move(block[4])};
+    row.cell(col::FirstPress) = Cell{std::move(block[3]).toText(), std::move(block[4])};
     if (withRelease) {
         Tag code = meansNoKeyCode(block[6]) ? Tag::text("") : std::move(block[6]);
-        row.cell(col::FirstRelease) = Cell{block[5].toText(), std::move(code)};
+        row.cell(col::FirstRelease) = Cell{std::move(block[5]).toText(), std::move(code)};
         if (auto e = setFlagFromRecord(row, col::Repeat, std::move(block[7]))) return e;
     } else {
         row.setFlag(col::Repeat, false);
     }
     row.setFlag(col::Rotary, false);
     row.cell(col::Multiplier) = Cell{"1X", Tag::number(1)};
-    row.cell(col::Description) = Cell{block.back().toText(), Tag::boolean(false)};
+    row.cell(col::Description) = Cell{std::move(block.back()).toText(), Tag::boolean(false)};
     row.setFlag(col::NumLock, false);
     row.setFlag(col::CapsLock, false);
     row.setFlag(col::ScrollLock, false);
@@ -121,7 +124,7 @@ std::optional<RuntimeError> fillOldLayout(MappingRow& row, std::vector<Tag>& blo
 
 // The block's size tells its layout.
 std::optional<RuntimeError> fillRow(MappingRow& row, std::vector<Tag>& block) {
-    row.cell(col::DeviceId) = Cell{block[1].toText(), std::move(block[2])};
+    row.cell(col::DeviceId) = Cell{std::move(block[1]).toText(), std::move(block[2])};
     switch (block.size()) {
         case kRecords14:
             return fillCurrentLayout(row, block, true);
@@ -134,33 +137,44 @@ std::optional<RuntimeError> fillRow(MappingRow& row, std::vector<Tag>& block) {
     }
 }
 
+// Rows of a file are much alike in size, so the first block tells about how many follow: reserving
+// for them spares the regrowths, each of which moves every row. A block is taken as at least four
+// bytes a record (an empty text and its line end), which bounds what an odd file can reserve.
+void reserveRows(std::vector<MappingRow>& rows, const FieldReader& in, std::size_t blockStart,
+                 std::size_t records) {
+    const std::size_t blockBytes = std::max(in.offset() - blockStart, 4 * records);
+    rows.reserve(1 + in.remaining() / blockBytes);
+}
+
 // Reads the version record and the row blocks into `out`; the failure that stopped it, if any.
 std::optional<LoadFailure> readInto(LoadedConfiguration& out, std::string_view bytes,
                                     const DeviceInventory& devices) {
     FieldReader in(bytes);
-    auto versionRecord = in.next();
-    if (!versionRecord) return corruptFile(versionRecord.error());
-    const Layout layout = layoutFor(versionRecord.value().toText());
+    Tag versionRecord;
+    if (auto e = in.next(versionRecord)) return corruptFile(*e);
+    const Layout layout = layoutFor(versionRecord.toText());
     out.version = layout.version;
     out.obsolete = layout.version != fileVersionText();
     if (out.obsolete) out.messages.push_back(obsoleteDataMessage());
 
     std::vector<Tag> block(layout.records);
+    const std::size_t firstBlockStart = in.offset();
     while (!in.atEnd()) {
         for (Tag& record : block) {
-            auto field = in.next();
-            if (!field) return corruptFile(field.error());
-            record = std::move(field.value());
+            if (auto e = in.next(record)) return corruptFile(*e);
         }
+        if (out.rows.capacity() == 0) reserveRows(out.rows, in, firstBlockStart, layout.records);
         const auto button = block[0].toNumber();
         if (!button) return trappedError(runtimeError(err::TypeMismatch));
         if (*button <= 0 || *button > kLastButton) continue;
 
-        MappingRow row;
-        row.text = block[0].toText();
-        if (auto e = fillRow(row, block)) return trappedError(*e);
+        MappingRow& row = out.rows.emplace_back();
+        row.text = std::move(block[0]).toText();
+        if (auto e = fillRow(row, block)) {
+            out.rows.pop_back();
+            return trappedError(*e);
+        }
         markRowState(row, devices);
-        out.rows.push_back(std::move(row));
     }
     out.state = out.obsolete ? state::Changed : state::Unchanged;
     return std::nullopt;

@@ -13,9 +13,10 @@
 // - A blank line is one Empty field.
 // Texts are decoded from Windows-1252. Reading takes time and memory linear in the input.
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
-#include "base/result.h"
+#include "base/runtime_error.h"
 #include "config/tag.h"
 
 namespace velloran {
@@ -27,15 +28,24 @@ public:
     // No field is left.
     bool atEnd() const { return pos_ >= in_.size(); }
 
-    // The next field; error 62 "Input past end of file" when none is left.
-    Result<Tag> next();
+    // Bytes read so far, and bytes left.
+    std::size_t offset() const { return pos_; }
+    std::size_t remaining() const { return in_.size() - pos_; }
+
+    // Reads the next field into `field`, filling a text it holds in place; error 62 "Input past
+    // end of file" when none is left.
+    std::optional<RuntimeError> next(Tag& field);
 
 private:
-    bool atLineEnd() const;
+    struct Span {
+        std::size_t end;  // index of the first `stop`, CR or LF; the input's size if none
+        bool ascii;       // no byte before it needs decoding
+    };
+    Span scan(char stop, std::size_t from) const;
     // Moves past the comma or line end that closes a field, if any.
     void skipDelimiter();
-    Tag readQuoted();
-    Tag readUnquoted();
+    void readQuoted(Tag& field);
+    void readUnquoted(Tag& field);
 
     std::string_view in_;
     std::size_t pos_ = 0;

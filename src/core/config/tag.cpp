@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace velloran {
 
@@ -50,6 +51,14 @@ std::string numberToText(double n) {
     return buf;
 }
 
+std::string& Tag::emplaceText() {
+    if (auto* held = std::get_if<std::string>(&value_)) {
+        held->clear();
+        return *held;
+    }
+    return value_.emplace<std::string>();
+}
+
 std::optional<bool> Tag::toBool() const {
     switch (kind()) {
         case Kind::Empty: return false;
@@ -76,7 +85,7 @@ std::optional<double> Tag::toNumber() const {
     return std::nullopt;
 }
 
-std::string Tag::toText() const {
+std::string Tag::toText() const& {
     switch (kind()) {
         case Kind::Empty: return "";
         case Kind::Boolean: return asBoolean() ? "True" : "False";
@@ -84,6 +93,11 @@ std::string Tag::toText() const {
         case Kind::Text: return asText();
     }
     return "";
+}
+
+std::string Tag::toText() && {
+    if (isText()) return std::move(std::get<std::string>(value_));
+    return std::as_const(*this).toText();
 }
 
 }  // namespace velloran

@@ -16,6 +16,10 @@ public:
     static Tag number(double n) { return Tag(Value(n)); }
     static Tag text(std::string s) { return Tag(Value(std::move(s))); }
 
+    // Makes this an empty text and returns it to be filled in place; the buffer of a text held
+    // before is kept, which spares a reader an allocation per field.
+    std::string& emplaceText();
+
     Kind kind() const { return static_cast<Kind>(value_.index()); }
     bool isEmpty() const { return kind() == Kind::Empty; }
     bool isBoolean() const { return kind() == Kind::Boolean; }
@@ -35,7 +39,9 @@ public:
     // Numeric conversion: Empty is 0, True is -1, numeric texts; other texts are nullopt.
     std::optional<double> toNumber() const;
     // Text conversion: "" for Empty, "True"/"False", numbers as shortest decimal text ("2", "0.5").
-    std::string toText() const;
+    std::string toText() const&;
+    // The same, taking a held text instead of copying it.
+    std::string toText() &&;
 
     bool operator==(const Tag&) const = default;
 
