@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "settings/key_names.h"
+#include "settings/key_path.h"
 
 namespace velloran {
 

@@ -3,7 +3,7 @@
 #include "config/configuration_file.h"
 #include "config/document_close.h"
 #include "config/document_steps.h"
-#include "settings/key_names.h"
+#include "settings/key_path.h"
 #include "settings/settings_names.h"
 
 namespace velloran {

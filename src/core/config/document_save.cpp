@@ -5,7 +5,7 @@
 #include "config/configuration_file.h"
 #include "config/document_create.h"
 #include "config/document_steps.h"
-#include "settings/key_names.h"
+#include "settings/key_path.h"
 #include "settings/settings_names.h"
 #include "settings/subkey_names.h"
 

@@ -2,7 +2,7 @@
 
 #include "config/document_steps.h"
 #include "config/refresh_row_states.h"
-#include "settings/key_names.h"
+#include "settings/key_path.h"
 #include "settings/settings_names.h"
 
 namespace velloran {

@@ -1,6 +1,6 @@
 #include "config/tab_strip.h"
 
-#include "settings/key_names.h"
+#include "settings/key_path.h"
 
 namespace velloran {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/key_names.h"
+#include "settings/key_path.h"
 #include "settings/settings_store.h"
 
 namespace velloran {

@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "settings/key_names.h"
+#include "settings/key_path.h"
 #include "settings/settings_store.h"
 
 namespace velloran {

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <charconv>
 
-#include "settings/key_names.h"
+#include "settings/key_path.h"
 #include "settings/settings_names.h"
 
 namespace velloran {

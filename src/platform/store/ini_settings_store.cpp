@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "settings/key_names.h"
+#include "settings/key_path.h"
 
 namespace velloran {
 namespace {

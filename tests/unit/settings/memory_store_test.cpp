@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "../../common/settings_store_cases.h"
-#include "settings/key_names.h"
+#include "settings/key_path.h"
 #include "settings/memory_store.h"
 
 namespace velloran {

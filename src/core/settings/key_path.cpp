@@ -1,4 +1,4 @@
-#include "settings/key_names.h"
+#include "settings/key_path.h"
 
 #include <algorithm>
 
