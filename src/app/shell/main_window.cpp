@@ -12,6 +12,7 @@
 #include "mapping/table_events.h"
 #include "settings/about_dialog.h"
 #include "shell/document_commands.h"
+#include "shell/maintenance_commands.h"
 #include "shell/startup.h"
 
 namespace velloran {
@@ -63,6 +64,7 @@ MainWindow::MainWindow(const DocumentServices& services, QWidget* parent)
 
     registerShellCommands();
     registerDocumentCommands(*this);
+    registerMaintenanceCommands(*this);
     connectControls();
 
     // The window never gets smaller than its design size, so the layout always has room.
