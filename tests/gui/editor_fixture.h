@@ -1,6 +1,6 @@
 #pragma once
-// The real main window over a temporary settings file (VELLORAN_SETTINGS) and a temporary data
-// folder, with scripted dialogs and input devices chosen by the test.
+// The real main window over a temporary settings file (VELLORAN_SETTINGS), data folder and
+// XDG data folder, with scripted dialogs and input devices chosen by the test.
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -32,6 +32,8 @@ public:
 
     Editor() {
         qputenv("VELLORAN_SETTINGS", dir.filePath(QStringLiteral("settings.ini")).toUtf8());
+        // Form_Load installs the file-type association: never into the user's own data folder.
+        qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("xdg")).toUtf8());
         store = std::make_unique<IniSettingsStore>(IniSettingsStore::defaultFilePath());
     }
 

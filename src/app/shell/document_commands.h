@@ -5,8 +5,8 @@ namespace velloran {
 
 class MainWindow;
 
-// Open, New, Load, Close, Save, Save As, Clone, Delete and Run. Change Icon and Options belong
-// to the icon and preferences dialogs, which register their own handlers.
+// Open, New, Load, Close, Save, Save As, Clone, Delete and Run. Change Icon and Options are
+// the settings commands (settings_commands.h).
 void registerDocumentCommands(MainWindow& window);
 
 }  // namespace velloran

@@ -11,6 +11,9 @@ namespace velloran {
 class EntryIcons {
 public:
     QIcon of(const ListEntry& entry);
+    // The picture of `file` from now on, as Change Icon found it (the file may have changed
+    // since it was last drawn).
+    void remember(const QString& file, const QIcon& icon) { byFile_.insert(file, icon); }
 
 private:
     QHash<QString, QIcon> byFile_;  // entries share their few icon files

@@ -21,7 +21,7 @@ std::string devicesPanelText(const EditorSession& session) {
 
 void MainWindow::Form_Load(std::string_view commandLine) {
     setWindowTitle(QString::fromStdString(mainWindowTitle()));
-    startmeup(session_, services_);
+    association_->reg_vlz(startmeup(session_, services_).associate);
     detectDevices();
     if (session_.devices.empty()) {
         std::string text = "No input devices found!";

@@ -13,7 +13,9 @@
 #include "settings/about_dialog.h"
 #include "shell/document_commands.h"
 #include "shell/maintenance_commands.h"
+#include "shell/settings_commands.h"
 #include "shell/startup.h"
+#include "shell/xdg_file_association.h"
 
 namespace velloran {
 namespace {
@@ -61,10 +63,14 @@ MainWindow::MainWindow(const DocumentServices& services, QWidget* parent)
         this);
     controls_.listView3->showModel(tableModel_);
     tableEvents_ = std::make_unique<TableEvents>(*this);
+    association_ = std::make_unique<XdgFileAssociation>(
+        services_.store, xdgDataHome(), QCoreApplication::applicationFilePath().toStdString(),
+        services_.paths.defaultIcon());
 
     registerShellCommands();
     registerDocumentCommands(*this);
     registerMaintenanceCommands(*this);
+    registerSettingsCommands(*this);
     connectControls();
 
     // The window never gets smaller than its design size, so the layout always has room.

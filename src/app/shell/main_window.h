@@ -11,6 +11,8 @@
 #include "config/document_services.h"
 #include "config/editor_session.h"
 #include "config/mapping_table_model.h"
+#include "mapping/engine_timings.h"
+#include "settings/file_association.h"
 #include "shell/command_router.h"
 #include "shell/command_states.h"
 #include "shell/entry_icons.h"
@@ -35,9 +37,18 @@ public:
     const MenuSet& menus() const { return menus_; }
     DescriptionEditor& descriptionEditor() { return *descriptionEditor_; }
     MappingTableModel& tableModel() { return *tableModel_; }
+    EntryIcons& entryIcons() { return entryIcons_; }
+    // The file-type association of configuration files in the user's data folder
+    // ($XDG_DATA_HOME), installed or removed at load and by Preferences.
+    FileAssociation& fileAssociation() { return *association_; }
 
-    // Form_Load: the caption, startmeup, the devices (with a notice when there are none), the
-    // command states and the configuration named on the command line.
+    // The timings in force: Preferences puts applied values here at once, also during a test.
+    const EngineTimings& engineTimings() const { return timings_; }
+    void applyTimings(const EngineTimings& timings);
+
+    // Form_Load: the caption, startmeup with the file-type association, the devices (with a
+    // notice when there are none), the command states and the configuration named on the
+    // command line.
     void Form_Load(std::string_view commandLine);
 
     // Device detection fills session().devices. The device back ends plug in here; without one
@@ -100,6 +111,8 @@ private:
     DescriptionEditor* descriptionEditor_ = nullptr;
     MappingTableModel* tableModel_ = nullptr;
     std::unique_ptr<TableEvents> tableEvents_;
+    std::unique_ptr<FileAssociation> association_;
+    EngineTimings timings_;
     EntryIcons entryIcons_;
     DeviceDetection detection_;
     std::vector<std::string> pendingSecondStarts_;
