@@ -6,6 +6,8 @@
 #include "settings/key_path.h"
 #include "settings/settings_names.h"
 
+#include <utility>
+
 namespace velloran {
 
 namespace {
@@ -53,10 +55,11 @@ void handleLoadFailure(EditorSession& session, const DocumentServices& services,
 // Reads the entry's file into its emptied table and sets the entry's state from the outcome.
 void readFile(EditorSession& session, const DocumentServices& services, const std::string& key) {
     const std::string path = entryValue(services.store, key, settings::kEntryPath);
-    const LoadedConfiguration loaded = loadConfiguration(services.files, path, session.devices);
+    LoadedConfiguration loaded = loadConfiguration(services.files, path, session.devices);
     for (const Message& m : loaded.messages) services.boxes.show(m);
     MappingTable& table = session.tables.getOrCreate(key);
-    for (const MappingRow& row : loaded.rows) table.append(row);
+    table.rows().reserve(loaded.rows.size());
+    for (MappingRow& row : loaded.rows) table.append(std::move(row));
     setState(session, key, loaded.state);
     if (loaded.failure) handleLoadFailure(session, services, key, *loaded.failure);
 }

@@ -2,8 +2,7 @@
 
 #include <cctype>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <charconv>
 #include <utility>
 
 namespace velloran {
@@ -38,17 +37,22 @@ std::optional<double> parseNumber(const std::string& text) {
             return std::nullopt;
         }
     }
-    char* end = nullptr;
-    const double v = std::strtod(t.c_str(), &end);
-    if (end != t.c_str() + t.size() || !std::isfinite(v)) return std::nullopt;
+    // from_chars, unlike strtod, ignores the locale the GUI toolkit sets at start-up.
+    const char* first = t.data();
+    const char* last = t.data() + t.size();
+    if (*first == '+') ++first;
+    if (first == last || (t[0] == '+' && (*first == '+' || *first == '-'))) return std::nullopt;
+    double v = 0;
+    const auto [end, ec] = std::from_chars(first, last, v, std::chars_format::general);
+    if (ec != std::errc() || end != last || !std::isfinite(v)) return std::nullopt;
     return v;
 }
 
 std::string numberToText(double n) {
     if (n == 0) return "0";
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%.15g", n);
-    return buf;
+    const auto result = std::to_chars(buf, buf + sizeof buf, n, std::chars_format::general, 15);
+    return std::string(buf, result.ptr);
 }
 
 std::string& Tag::emplaceText() {
