@@ -1,18 +1,11 @@
 #include "config/row_state.h"
 
-#include <cctype>
+#include "base/ascii_text.h"
 
 namespace velloran {
 
 bool sameIdentity(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
+    return equalsIgnoreCase(a, b);
 }
 
 void markRowState(MappingRow& row, const DeviceInventory& devices) {

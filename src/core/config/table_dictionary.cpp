@@ -1,22 +1,10 @@
 #include "config/table_dictionary.h"
 
-#include <cctype>
+#include "base/ascii_text.h"
 
 namespace velloran {
 
 namespace {
-
-// Configuration keys are plain ASCII ("file1", "BLANK").
-bool sameKey(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -77,7 +65,7 @@ const MappingTable* TableDictionary::tableAt(int index) const {
 
 std::size_t TableDictionary::positionOfKey(std::string_view key) const {
     for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (sameKey(entries_[i].key, key)) return i;
+        if (equalsIgnoreCase(entries_[i].key, key)) return i;
     }
     return kNone;
 }

@@ -1,5 +1,7 @@
 #include "config/tag.h"
 
+#include "base/ascii_text.h"
+
 #include <cctype>
 #include <cmath>
 #include <charconv>
@@ -15,14 +17,6 @@ std::string trimmed(const std::string& s) {
     while (b < e && (s[b] == ' ' || s[b] == '\t')) ++b;
     while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t')) --e;
     return s.substr(b, e - b);
-}
-
-bool equalsIgnoreCase(const std::string& a, const char* b) {
-    std::size_t i = 0;
-    for (; i < a.size() && b[i] != '\0'; ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != b[i]) return false;
-    }
-    return i == a.size() && b[i] == '\0';
 }
 
 }  // namespace

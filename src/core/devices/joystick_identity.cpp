@@ -1,7 +1,8 @@
 #include "devices/joystick_identity.h"
 
+#include "base/ascii_text.h"
+
 #include <algorithm>
-#include <cctype>
 
 namespace velloran {
 namespace {
@@ -20,13 +21,6 @@ std::string_view trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-bool sameText(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
 }
 
 // The qualifier that tells a unit apart, "" when neither serial nor port is given.
@@ -62,8 +56,8 @@ std::vector<IdentifiedJoystick> identifyJoysticks(const std::vector<JoystickTrai
         const std::string mine = part(attached[i]);
         if (mine.empty()) return false;
         for (std::size_t j = 0; j < n; ++j) {
-            if (j != i && sameText(attached[j].guid, attached[i].guid) &&
-                sameText(part(attached[j]), mine)) {
+            if (j != i && equalsIgnoreCase(attached[j].guid, attached[i].guid) &&
+                equalsIgnoreCase(part(attached[j]), mine)) {
                 return false;
             }
         }

@@ -1,20 +1,14 @@
 #include "mapping/table_sort.h"
 
 #include <algorithm>
-#include <cctype>
 #include <optional>
 #include <string_view>
+
+#include "base/ascii_text.h"
 
 namespace velloran {
 
 namespace {
-
-bool lessIgnoringCase(std::string_view a, std::string_view b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) <
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 // Button numbers ascending; a row text that is not a number has no key and goes first.
 void sortByButtonNumber(std::vector<MappingRow>& rows) {
@@ -30,7 +24,7 @@ void sortByDeviceId(std::vector<MappingRow>& rows, bool descending) {
     std::ranges::stable_sort(rows, [descending](const MappingRow& a, const MappingRow& b) {
         const std::string& ta = a.cell(col::DeviceId).text;
         const std::string& tb = b.cell(col::DeviceId).text;
-        return descending ? lessIgnoringCase(tb, ta) : lessIgnoringCase(ta, tb);
+        return descending ? lessIgnoreCase(tb, ta) : lessIgnoreCase(ta, tb);
     });
 }
 

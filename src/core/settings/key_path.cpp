@@ -2,23 +2,16 @@
 
 #include <algorithm>
 
+#include "base/ascii_text.h"
+
 namespace velloran {
-namespace {
-
-char folded(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-}  // namespace
 
 bool sameKeyName(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) { return folded(x) == folded(y); });
+    return equalsIgnoreCase(a, b);
 }
 
 bool KeyNameLess::operator()(std::string_view a, std::string_view b) const {
-    return std::ranges::lexicographical_compare(a, b, [](char x, char y) {
-        return static_cast<unsigned char>(folded(x)) < static_cast<unsigned char>(folded(y));
-    });
+    return lessIgnoreCase(a, b);
 }
 
 std::vector<std::string> splitKeyPath(std::string_view path) {
