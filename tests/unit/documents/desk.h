@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/scripted_boxes.h"
 #include "config/configuration_file.h"
 #include "config/document_services.h"
 #include "config/editor_session.h"
@@ -16,28 +17,6 @@
 #include "settings/settings_names.h"
 
 namespace velloran::testing {
-
-// Records every box; questions take their answers from a queue.
-class ScriptedBoxes : public MessageBoxes {
-public:
-    std::vector<Message> shown;
-    std::deque<Answer> answers;
-
-    void message(Icon icon, const std::string& title, const std::string& text) override {
-        shown.push_back(Message{icon, title, text});
-    }
-    Answer ask(Icon icon, const std::string& title, const std::string& text,
-               Buttons buttons) override {
-        shown.push_back(Message{icon, title, text, buttons});
-        if (answers.empty()) {
-            ADD_FAILURE() << "unexpected question: " << text;
-            return Answer::Cancel;
-        }
-        const Answer a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-};
 
 // Answers dialogs from a queue; nullopt is a cancel.
 class ScriptedDialogs : public FileDialogs {

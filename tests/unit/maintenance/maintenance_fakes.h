@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/scripted_boxes.h"
 #include "base/message_box.h"
 #include "config/default_rows.h"
 #include "config/editor_session.h"
@@ -15,27 +16,6 @@
 #include "maintenance/swap_devices.h"
 
 namespace velloran::testing {
-
-class ScriptedBoxes : public MessageBoxes {
-public:
-    std::vector<Message> shown;
-    std::deque<Answer> answers;
-
-    void message(Icon icon, const std::string& title, const std::string& text) override {
-        shown.push_back(Message{icon, title, text});
-    }
-    Answer ask(Icon icon, const std::string& title, const std::string& text,
-               Buttons buttons) override {
-        shown.push_back(Message{icon, title, text, buttons});
-        if (answers.empty()) {
-            ADD_FAILURE() << "unexpected question: " << text;
-            return Answer::No;
-        }
-        const Answer a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-};
 
 // FormDel answering from a script; records every group it was offered as button texts and
 // device Tags ("5 pad").

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "../../common/settings_store_cases.h"
+#include "common/settings_store_cases.h"
 #include "settings/key_path.h"
 #include "settings/memory_store.h"
 
