@@ -1,14 +1,20 @@
 // Main: the input layer check, the hand-over to a running editor, the splash screen, then the
 // main window, which loads itself and lives until it is closed.
 #include <QApplication>
+#include <cstdio>
 
 #include "base/qt_file_dialogs.h"
 #include "base/qt_launcher.h"
 #include "base/qt_message_boxes.h"
 #include "base/qt_trash.h"
 #include "base/session_paths.h"
+#include "base/steady_clock.h"
 #include "base/version.h"
+#include "devices/editor_devices.h"
+#include "devices/virtual_device_start.h"
 #include "fs/posix_file_system.h"
+#include "mapping/live_input.h"
+#include "process/nice_process_priority.h"
 #include "resources/icons.h"
 #include "shell/main_window.h"
 #include "shell/program_start.h"
@@ -18,6 +24,10 @@
 
 int main(int argc, char* argv[]) {
     using namespace velloran;
+    if (wantsHelp(argc, argv)) {
+        std::fputs(editorUsage().c_str(), stdout);
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QLatin1String(kProductName));
     QApplication::setOrganizationName(QLatin1String(kCompanyName));
@@ -26,11 +36,20 @@ int main(int argc, char* argv[]) {
     QtMessageBoxes boxes;
     if (!inputLayerCheck(sdlVersion(), boxes)) return 1;
 
+    const EditorOptions options = parseEditorOptions(QApplication::arguments());
+    auto virtualDevices = virtualDeviceSpecs(options);
+    if (!virtualDevices) return refuseStart(boxes, virtualDevices.error());
+
     PosixFileSystem files;
-    const std::string commandLine = commandLineText(QApplication::arguments());
+    const std::string commandLine = commandLineText(options.arguments);
     SingleInstance instance(SingleInstance::defaultName());
     // The running editor gets the file as a full path: its current folder is not ours.
     if (instance.handOver(QString::fromStdString(commandLinePath(commandLine, files)))) return 0;
+
+    // Attached before the devices are detected, so that the detection finds them.
+    auto pads = attachVirtualJoysticks(virtualDevices.value());
+    if (!pads) return refuseStart(boxes, pads.error());
+    EditorDevices devices = EditorDevices::openSystem();
 
     showSplashUntilClosed();
 
@@ -42,6 +61,14 @@ int main(int argc, char* argv[]) {
         DocumentServices{boxes, dialogs, store, files, files, launcher, trash, qtSessionPaths()});
     boxes.setOwner(&window);
     dialogs.setOwner(&window);
+    window.setDeviceDetection([&devices] { return devices.detect(); });
+    NiceProcessPriority priority;
+    SteadyClock clock;
+    LiveInput live(window, LiveInputParts{.devices = devices,
+                                          .priority = priority,
+                                          .clock = clock,
+                                          .testOutputMirror = options.testOutputLog});
+    showVirtualDevicesDuringTests(pads.value(), window, live.testMode());
     window.Form_Load(commandLine);
     window.show();
 

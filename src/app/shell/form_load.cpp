@@ -43,6 +43,12 @@ void MainWindow::detectDevices() {
 
 void MainWindow::MNjoy_Click() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    controls_.listView2->clear();
+    session_.statusPanel1 = "DirectInput Device: Querying Properties";
+    controls_.statusBar1->setPanelText(1, QString::fromStdString(session_.statusPanel1));
+    // Detection holds the event loop: what it is doing shows before it starts.
+    controls_.listView2->repaint();
+    controls_.statusBar1->repaint();
     detectDevices();
     session_.statusPanel1 = devicesPanelText(session_);
     QApplication::restoreOverrideCursor();

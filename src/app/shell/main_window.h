@@ -37,6 +37,8 @@ public:
     const MenuSet& menus() const { return menus_; }
     DescriptionEditor& descriptionEditor() { return *descriptionEditor_; }
     MappingTableModel& tableModel() { return *tableModel_; }
+    // The Mapping table's editing rules and their state (current column, step headers).
+    TableEvents& tableEvents() { return *tableEvents_; }
     EntryIcons& entryIcons() { return entryIcons_; }
     // The file-type association of configuration files in the user's data folder
     // ($XDG_DATA_HOME), installed or removed at load and by Preferences.

@@ -1,0 +1,234 @@
+// Record mode of the real main window: ComRec with the keyboard guard, Qt key events given to the
+// window as the system would deliver them, the recorded Key steps read back from the table, the
+// blocked combinations in the feedback line and the row's lock keys on the key output.
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QTest>
+#include <bit>
+#include <cerrno>
+
+#include "keys/key_names.h"
+#include "live_editor.h"
+#include "mapping/table_events.h"
+
+using namespace velloran;
+using velloran::testing::LiveEditor;
+
+namespace {
+
+constexpr int kSpareRow = 1;  // "Spare", whose steps are all empty in the fixture
+
+QAbstractButton* commandButton(const MainWindow& w, const char* name) {
+    return w.controls().commands->findChild<QAbstractButton*>(QString::fromLatin1(name));
+}
+
+QPoint cellCentre(const MainWindow& w, int row, int column) {
+    const MappingTableView& view = *w.controls().listView3;
+    return view.visualRect(view.model()->index(row, column)).center();
+}
+
+// How many modifier keys a key click presses besides its key.
+int modifierKeys(int modifiers) {
+    return std::popcount(static_cast<unsigned>(modifiers));
+}
+
+// Counts the key events that get past the application's event filters to the window, on their
+// way to its controls.
+class KeysPassedOn final : public QObject {
+public:
+    int count = 0;
+    explicit KeysPassedOn(QWindow* window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) ++count;
+        return false;
+    }
+};
+
+void clickCell(const MainWindow& w, int row, int column) {
+    QWidget* viewport = w.controls().listView3->viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, cellCentre(w, row, column));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, cellCentre(w, row, column));
+}
+
+}  // namespace
+
+class WindowRecordingTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<LiveEditor> e_;
+    MainWindow* w_ = nullptr;
+
+    const Cell& cell(int row, int column) {
+        return w_->session().currentTable()->row(row).cell(column);
+    }
+    QString feedback() const { return w_->controls().text1->text(); }
+    void type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(w_->windowHandle(), key, modifiers);
+    }
+
+    // Recording into "On Press 1" of the spare row.
+    void startRecording() {
+        clickCell(*w_, kSpareRow, col::FirstPress);
+        commandButton(*w_, "ComRec")->click();
+        QVERIFY(w_->session().recording);
+    }
+
+private slots:
+    void init() {
+        e_ = std::make_unique<LiveEditor>();
+        w_ = &e_->start(testing::noDevices(),
+                        QFINDTESTDATA("../data/demo_pad_shift_a.vlz").toStdString());
+        w_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w_));
+        e_->shown().clear();
+    }
+    void cleanup() { e_.reset(); }
+
+    void recordingStartsWithTheGuardAndTheCurrentColumn() {
+        startRecording();
+        QCOMPARE(e_->shown().size(), std::size_t{1});
+        QCOMPARE(e_->shown()[0].title, std::string("Keyboard Hook Active"));
+        QCOMPARE(e_->shown()[0].text,
+                 std::string("CTRL + ESC, ALT + ESC and ALT + TAB are blocked."));
+        QVERIFY(e_->live->keyboardGuard().installed());
+        QCOMPARE(w_->controls().commands->recPicture(), QString("rec_on"));
+        QCOMPARE(w_->tableModel().stepHeaderImage(col::FirstPress), 13);
+        QCOMPARE(w_->session().currentTable()->row(kSpareRow).colour, colour::RecordingSelectedRow);
+        QVERIFY(!commandButton(*w_, "ComTest")->isEnabled());
+    }
+
+    void typedCombinationBecomesTheSelectedStep() {
+        startRecording();
+        KeysPassedOn reached(w_->windowHandle());
+        type(Qt::Key_A, Qt::ShiftModifier);
+        QCOMPARE(reached.count, 4);  // SHIFT and A, down and up, go on to the focused control
+        QCOMPARE(cell(kSpareRow, col::FirstPress).text, std::string("SHIFT + A"));
+        QCOMPARE(cell(kSpareRow, col::FirstPress).tag, Tag::text("A"));
+        QCOMPARE(w_->session().list.selected()->state, 16);
+
+        // The column does not move on: the next key replaces the step.
+        type(Qt::Key_B, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(cell(kSpareRow, col::FirstPress).text, std::string("CTRL + ALT + B"));
+        QCOMPARE(cell(kSpareRow, col::FirstPress + 1).text, std::string(" "));
+
+        // Keypad keys by their keypad codes; DELETE is a key to record, not "Remove Items".
+        type(Qt::Key_Plus, Qt::KeypadModifier);
+        QCOMPARE(cell(kSpareRow, col::FirstPress).text, std::string("NUMPAD +"));
+        type(Qt::Key_Delete);
+        QCOMPARE(cell(kSpareRow, col::FirstPress).text, std::string("DELETE"));
+        QCOMPARE(w_->session().currentTable()->rowCount(), 3);
+    }
+
+    void navigationKeysBecomeStepsWithoutMovingTheSelection_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("step");
+        QTest::newRow("tab") << int(Qt::Key_Tab) << 0 << "TAB";
+        QTest::newRow("shift tab")
+            << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << "SHIFT + TAB";
+        QTest::newRow("home") << int(Qt::Key_Home) << 0 << "HOME";
+        QTest::newRow("end") << int(Qt::Key_End) << 0 << "END";
+        QTest::newRow("page up") << int(Qt::Key_PageUp) << 0 << "PAGE UP";
+        QTest::newRow("page down")
+            << int(Qt::Key_PageDown) << int(Qt::ControlModifier) << "CTRL + PAGE DOWN";
+        QTest::newRow("up") << int(Qt::Key_Up) << 0 << "UP ARROW";
+        QTest::newRow("down") << int(Qt::Key_Down) << 0 << "DOWN ARROW";
+        QTest::newRow("left") << int(Qt::Key_Left) << 0 << "LEFT ARROW";
+        QTest::newRow("right") << int(Qt::Key_Right) << int(Qt::AltModifier) << "ALT + RIGHT ARROW";
+    }
+    void navigationKeysBecomeStepsWithoutMovingTheSelection() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, step);
+        startRecording();
+        KeysPassedOn reached(w_->windowHandle());
+        type(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(QString::fromStdString(cell(kSpareRow, col::FirstPress).text), step);
+        QCOMPARE(w_->session().currentTable()->selected, kSpareRow);
+        // Neither its key-down nor its key-up goes on; the modifier keys do.
+        QCOMPARE(reached.count, 2 * modifierKeys(modifiers));
+    }
+
+    void windowSwitchingCombinationsAreBlocked_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("feedback");
+        QTest::newRow("ctrl esc") << int(Qt::Key_Escape) << int(Qt::ControlModifier)
+                                  << "CTRL + ESC blocked";
+        QTest::newRow("alt tab") << int(Qt::Key_Tab) << int(Qt::AltModifier) << "ALT + TAB blocked";
+        QTest::newRow("alt esc") << int(Qt::Key_Escape) << int(Qt::AltModifier)
+                                 << "ALT + ESC blocked";
+    }
+    void windowSwitchingCombinationsAreBlocked() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, feedback);
+        startRecording();
+        KeysPassedOn reached(w_->windowHandle());
+        type(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(reached.count, 2 * modifierKeys(modifiers));
+        QCOMPARE(this->feedback(), feedback);
+        QCOMPARE(cell(kSpareRow, col::FirstPress).text, std::string(" "));
+        QCOMPARE(w_->session().list.selected()->state, 0);
+    }
+
+    void withoutTheGrabRecordingGoesOnUnguarded() {
+        e_->grantGrab = false;
+        startRecording();
+        QCOMPARE(e_->shown().size(), std::size_t{1});
+        QCOMPARE(e_->shown()[0].text,
+                 "Failed to install low-level keyboard hook - " + std::to_string(EBUSY));
+        QVERIFY(!e_->live->keyboardGuard().installed());
+        // Nothing is blocked: the combination is recorded like any other key.
+        type(Qt::Key_Escape, Qt::ControlModifier);
+        QCOMPARE(cell(kSpareRow, col::FirstPress).text, std::string("CTRL + ESC"));
+    }
+
+    void stoppingLetsTheKeyboardGo() {
+        startRecording();
+        type(Qt::Key_A);
+        type(Qt::Key_Escape, Qt::ControlModifier);
+        commandButton(*w_, "ComRec")->click();
+
+        QVERIFY(!w_->session().recording);
+        QVERIFY(!e_->live->keyboardGuard().installed());
+        QCOMPARE(w_->controls().commands->recPicture(), QString("rec_off"));
+        QCOMPARE(feedback(), QString());
+        QCOMPARE(w_->tableEvents().state().currentColumn, 0);
+        QCOMPARE(w_->tableModel().stepHeaderImage(col::FirstPress), 12);
+        type(Qt::Key_B);
+        QCOMPARE(cell(kSpareRow, col::FirstPress).text, std::string("A"));
+    }
+
+    void lockKeysFollowTheRowWhileRecording() {
+        startRecording();
+        QCOMPARE(e_->outputsOpened, 1);
+        QVERIFY(e_->keys.batches().empty());  // the row's locks are off, as is the keyboard
+
+        // A double click on the row's Num Lock cell switches the keyboard's Num Lock at once.
+        clickCell(*w_, kSpareRow, col::NumLock);
+        QTest::mouseDClick(w_->controls().listView3->viewport(), Qt::LeftButton, {},
+                           cellCentre(*w_, kSpareRow, col::NumLock));
+        QCOMPARE(cell(kSpareRow, col::NumLock).text, std::string("On"));
+        QVERIFY(e_->keys.lockOn(vk::NumLock));
+
+        commandButton(*w_, "ComRec")->click();
+        QCOMPARE(e_->openOutputs, 0);
+    }
+
+    void lockKeysNeedNoOutput() {
+        e_->outputAvailable = false;
+        startRecording();
+        clickCell(*w_, kSpareRow, col::NumLock);
+        QTest::mouseDClick(w_->controls().listView3->viewport(), Qt::LeftButton, {},
+                           cellCentre(*w_, kSpareRow, col::NumLock));
+        QCOMPARE(cell(kSpareRow, col::NumLock).text, std::string("On"));
+        QCOMPARE(e_->shown().size(), std::size_t{1});  // only "Keyboard Hook Active"
+    }
+};
+
+QTEST_MAIN(WindowRecordingTest)
+#include "window_recording_test.moc"
