@@ -42,8 +42,8 @@ namespace {
 namespace fs = std::filesystem;
 
 // Identities of virtual pads as a detection gives them (the same in any process).
-std::vector<std::string> padIdentities(const std::string& specs) {
-    auto pads = attachVirtualJoysticks(parseVirtualDevices(specs).value());
+std::vector<std::string> padIdentities(const std::string& setups) {
+    auto pads = attachVirtualJoysticks(parseVirtualDevices(setups).value());
     auto backend = SdlJoystickBackend::create();
     std::vector<std::string> ids;
     if (!pads || !backend) return ids;
@@ -79,8 +79,8 @@ double cpuSeconds(pid_t pid) {
 }
 
 int idle(int seconds) {
-    const std::string specs = "Bench Pad:16,Bench Pad:16";
-    const auto ids = padIdentities(specs);
+    const std::string setups = "Bench Pad:16,Bench Pad:16";
+    const auto ids = padIdentities(setups);
     if (ids.size() != 2) {
         std::cerr << "cannot attach the virtual pads\n";
         return 1;
@@ -100,7 +100,7 @@ int idle(int seconds) {
     }
     env.push_back("VELLORAN_SETTINGS=" + (dir / "velloran.ini").string());
     env.push_back("SDL_VIDEODRIVER=dummy");
-    std::vector<std::string> args{RUNVALE_BINARY, "--output=record", "--virtual-devices", specs,
+    std::vector<std::string> args{RUNVALE_BINARY, "--output=record", "--virtual-devices", setups,
                                   file};
     std::vector<char*> argv, envp;
     for (auto& a : args) argv.push_back(a.data());
@@ -180,7 +180,7 @@ private:
 };
 
 int latency(double pollMs, int samples) {
-    auto pads = attachVirtualJoysticks({VirtualDeviceSpec{"Bench Pad", 4}});
+    auto pads = attachVirtualJoysticks({VirtualDeviceSetup{"Bench Pad", 4}});
     auto probe = SdlJoystickBackend::create();
     if (!pads || !probe) {
         std::cerr << "cannot attach the virtual pad\n";

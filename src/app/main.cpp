@@ -37,7 +37,7 @@ int main(int argc, char* argv[]) {
     if (!inputLayerCheck(sdlVersion(), boxes)) return 1;
 
     const EditorOptions options = parseEditorOptions(QApplication::arguments());
-    auto virtualDevices = virtualDeviceSpecs(options);
+    auto virtualDevices = virtualDeviceSetups(options);
     if (!virtualDevices) return refuseStart(boxes, virtualDevices.error());
 
     PosixFileSystem files;

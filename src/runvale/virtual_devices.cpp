@@ -1,13 +1,13 @@
 #include "virtual_devices.h"
 
-#include "devices/virtual_device_spec.h"
+#include "devices/virtual_device_setup.h"
 
 namespace velloran::runvale {
 
 Result<std::vector<VirtualJoystick>> attachVirtualDevices(const std::string& text) {
-    auto specs = parseVirtualDevices(text);
-    if (!specs) return specs.error();
-    return attachVirtualJoysticks(specs.value());
+    auto setups = parseVirtualDevices(text);
+    if (!setups) return setups.error();
+    return attachVirtualJoysticks(setups.value());
 }
 
 }  // namespace velloran::runvale

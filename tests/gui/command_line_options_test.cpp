@@ -49,14 +49,14 @@ private slots:
     void virtualDeviceListErrorsRefuseTheStart() {
         EditorOptions missing;
         missing.error = "--virtual-devices needs a value";
-        QVERIFY(!virtualDeviceSpecs(missing));
+        QVERIFY(!virtualDeviceSetups(missing));
         EditorOptions bad;
         bad.virtualDevices = "Demo Pad";
-        const auto specs = virtualDeviceSpecs(bad);
-        QVERIFY(!specs);
-        QVERIFY(specs.error().description.find("Demo Pad") != std::string::npos);
+        const auto setups = virtualDeviceSetups(bad);
+        QVERIFY(!setups);
+        QVERIFY(setups.error().description.find("Demo Pad") != std::string::npos);
         bad.virtualDevices = "Demo Pad:12, Demo Board:32";
-        QCOMPARE(virtualDeviceSpecs(bad).value().size(), std::size_t{2});
+        QCOMPARE(virtualDeviceSetups(bad).value().size(), std::size_t{2});
     }
 
     void helpIsAskedForAnywhere() {

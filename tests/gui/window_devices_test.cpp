@@ -48,8 +48,8 @@ private:
         file.write(text);
     }
 
-    std::vector<VirtualJoystick> attach(const std::vector<VirtualDeviceSpec>& specs) {
-        auto pads = attachVirtualJoysticks(specs);
+    std::vector<VirtualJoystick> attach(const std::vector<VirtualDeviceSetup>& setups) {
+        auto pads = attachVirtualJoysticks(setups);
         if (!pads) qFatal("%s", pads.error().description.c_str());
         return std::move(pads.value());
     }

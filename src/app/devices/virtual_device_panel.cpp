@@ -19,12 +19,12 @@ VirtualDevicePanel::VirtualDevicePanel(std::vector<VirtualJoystick>& joysticks, 
     grid->setSizeConstraint(QLayout::SetFixedSize);
     int line = 0;
     for (int d = 0; d < static_cast<int>(joysticks_.size()); ++d) {
-        const VirtualDeviceSpec& spec = joysticks_[static_cast<std::size_t>(d)].spec();
-        auto* name = new QLabel(QString::fromStdString(spec.name), this);
+        const VirtualDeviceSetup& setup = joysticks_[static_cast<std::size_t>(d)].setup();
+        auto* name = new QLabel(QString::fromStdString(setup.name), this);
         name->setFixedSize(kNameWidth, kButtonHeight);
         name->setToolTip(name->text());
         grid->addWidget(name, line, 0);
-        for (int b = 1; b <= spec.buttons; ++b) {
+        for (int b = 1; b <= setup.buttons; ++b) {
             auto* button = new QPushButton(QString::number(b), this);
             button->setObjectName(QStringLiteral("VirtualButton_%1_%2").arg(d + 1).arg(b));
             button->setFixedSize(kButtonWidth, kButtonHeight);
@@ -36,7 +36,7 @@ VirtualDevicePanel::VirtualDevicePanel(std::vector<VirtualJoystick>& joysticks, 
             connect(button, &QPushButton::pressed, this, [this, key] { set(key, true); });
             connect(button, &QPushButton::released, this, [this, key] { set(key, false); });
         }
-        line += (spec.buttons + kButtonsPerLine - 1) / kButtonsPerLine;
+        line += (setup.buttons + kButtonsPerLine - 1) / kButtonsPerLine;
     }
 }
 

@@ -25,7 +25,7 @@ QPoint panelPlace(const QWidget& window, const QWidget& panel) {
 
 }  // namespace
 
-Result<std::vector<VirtualDeviceSpec>> virtualDeviceSpecs(const EditorOptions& options) {
+Result<std::vector<VirtualDeviceSetup>> virtualDeviceSetups(const EditorOptions& options) {
     if (!options.error.empty()) return RuntimeError{err::TypeMismatch, options.error};
     return parseVirtualDevices(options.virtualDevices);
 }

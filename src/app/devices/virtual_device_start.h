@@ -6,7 +6,7 @@
 
 #include "base/message_box.h"
 #include "base/result.h"
-#include "devices/virtual_device_spec.h"
+#include "devices/virtual_device_setup.h"
 #include "sdl/virtual_joystick.h"
 #include "shell/command_line_options.h"
 
@@ -16,7 +16,7 @@ class MainWindow;
 class TestMode;
 
 // The controllers the options ask for; an option without its value or a bad list is an error.
-Result<std::vector<VirtualDeviceSpec>> virtualDeviceSpecs(const EditorOptions& options);
+Result<std::vector<VirtualDeviceSetup>> virtualDeviceSetups(const EditorOptions& options);
 
 // Tells why the editor cannot start (standard error and a message box); the exit status, 2.
 int refuseStart(MessageBoxes& boxes, const RuntimeError& error);

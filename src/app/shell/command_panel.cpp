@@ -8,7 +8,7 @@
 namespace velloran {
 namespace {
 
-struct ButtonSpec {
+struct ButtonSetup {
     const char* name;
     const char* toolTip;
     Command command;
@@ -23,13 +23,13 @@ QIcon testOff() {
 }
 
 // Two groups: what works on the selected row, and what works on the whole table.
-constexpr ButtonSpec kRowButtons[] = {
+constexpr ButtonSetup kRowButtons[] = {
     {"ComRec", "Record key mapping", Command::Record, recOff},
     {"ComClear", "Clear entire row", Command::ClearRow, icons::clearRow},
     {"ComClearItem", "Clear selected item", Command::ClearItem, icons::clearItem},
     {"ComTest", "Test mappings", Command::Test, testOff},
 };
-constexpr ButtonSpec kTableButtons[] = {
+constexpr ButtonSetup kTableButtons[] = {
     {"ComDel", "Remove inactive & duplicate items from configuration list", Command::RemoveItems,
      icons::removeItems},
     {"ComAdd", "Update missing input devices & buttons not in the configuration list",
@@ -43,27 +43,27 @@ CommandPanel::CommandPanel(CommandRouter& router, QWidget* parent) : QWidget(par
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
-    const auto add = [&](const ButtonSpec& spec) {
+    const auto add = [&](const ButtonSetup& setup) {
         auto* b = new QToolButton(this);
-        b->setObjectName(QString::fromLatin1(spec.name));
-        b->setToolTip(QString::fromLatin1(spec.toolTip));
-        b->setIcon(spec.picture());
+        b->setObjectName(QString::fromLatin1(setup.name));
+        b->setToolTip(QString::fromLatin1(setup.toolTip));
+        b->setIcon(setup.picture());
         b->setIconSize(QSize(24, 24));
         b->setAutoRaise(false);
         // Nothing is open yet: the command states turn them on with a configuration.
         b->setEnabled(false);
-        const Command command = spec.command;
+        const Command command = setup.command;
         connect(b, &QToolButton::clicked, &router, [&router, command] { router.trigger(command); });
         layout->addWidget(b);
     };
-    for (const ButtonSpec& spec : kRowButtons) add(spec);
+    for (const ButtonSetup& setup : kRowButtons) add(setup);
     auto* divider = new QFrame(this);
     divider->setFrameShape(QFrame::VLine);
     divider->setFrameShadow(QFrame::Sunken);
     layout->addSpacing(4);
     layout->addWidget(divider);
     layout->addSpacing(4);
-    for (const ButtonSpec& spec : kTableButtons) add(spec);
+    for (const ButtonSetup& setup : kTableButtons) add(setup);
     recPicture_ = QStringLiteral("rec_off");
     testPicture_ = QStringLiteral("test_off");
 }

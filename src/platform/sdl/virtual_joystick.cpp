@@ -7,16 +7,16 @@
 namespace velloran {
 namespace {
 
-RuntimeError attachError(const VirtualDeviceSpec& spec, const std::string& why) {
+RuntimeError attachError(const VirtualDeviceSetup& setup, const std::string& why) {
     return RuntimeError{err::DeviceUnavailable,
-                        "Cannot attach the virtual device \"" + spec.name + "\": " + why};
+                        "Cannot attach the virtual device \"" + setup.name + "\": " + why};
 }
 
 }  // namespace
 
-Result<VirtualJoystick> VirtualJoystick::attach(const VirtualDeviceSpec& spec) {
-    if (spec.buttons < 1 || spec.buttons > kMaxJoystickButtons) {
-        return attachError(spec, std::to_string(spec.buttons) + " buttons");
+Result<VirtualJoystick> VirtualJoystick::attach(const VirtualDeviceSetup& setup) {
+    if (setup.buttons < 1 || setup.buttons > kMaxJoystickButtons) {
+        return attachError(setup, std::to_string(setup.buttons) + " buttons");
     }
     auto hub = SdlJoystickHub::instance();
     if (!hub) return hub.error();
@@ -24,22 +24,22 @@ Result<VirtualJoystick> VirtualJoystick::attach(const VirtualDeviceSpec& spec) {
     SDL_VirtualJoystickDesc desc{};
     desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
     desc.type = SDL_JOYSTICK_TYPE_ARCADE_PAD;  // not a game controller: no button remapping
-    desc.nbuttons = static_cast<Uint16>(spec.buttons);
-    desc.name = spec.name.c_str();
+    desc.nbuttons = static_cast<Uint16>(setup.buttons);
+    desc.name = setup.name.c_str();
     const int index = SDL_JoystickAttachVirtualEx(&desc);
-    if (index < 0) return attachError(spec, SDL_GetError());
+    if (index < 0) return attachError(setup, SDL_GetError());
     JoystickHandle handle(SDL_JoystickOpen(index));
     if (!handle) {
-        const RuntimeError error = attachError(spec, SDL_GetError());
+        const RuntimeError error = attachError(setup, SDL_GetError());
         SDL_JoystickDetachVirtual(index);
         return error;
     }
-    return VirtualJoystick(std::move(hub.value()), spec, std::move(handle));
+    return VirtualJoystick(std::move(hub.value()), setup, std::move(handle));
 }
 
-VirtualJoystick::VirtualJoystick(std::shared_ptr<SdlJoystickHub> hub, VirtualDeviceSpec spec,
+VirtualJoystick::VirtualJoystick(std::shared_ptr<SdlJoystickHub> hub, VirtualDeviceSetup setup,
                                  JoystickHandle handle)
-    : hub_(std::move(hub)), spec_(std::move(spec)), joystick_(std::move(handle)) {}
+    : hub_(std::move(hub)), setup_(std::move(setup)), joystick_(std::move(handle)) {}
 
 VirtualJoystick::VirtualJoystick(VirtualJoystick&&) noexcept = default;
 
@@ -47,7 +47,7 @@ VirtualJoystick& VirtualJoystick::operator=(VirtualJoystick&& other) noexcept {
     if (this != &other) {
         detach();
         hub_ = std::move(other.hub_);
-        spec_ = std::move(other.spec_);
+        setup_ = std::move(other.setup_);
         joystick_ = std::move(other.joystick_);
     }
     return *this;
@@ -71,7 +71,7 @@ void VirtualJoystick::detach() {
 }
 
 void VirtualJoystick::setButton(int button, bool down) {
-    if (!joystick_ || button < 1 || button > spec_.buttons) return;
+    if (!joystick_ || button < 1 || button > setup_.buttons) return;
     SDL_JoystickSetVirtualButton(joystick_.get(), button - 1, down ? SDL_PRESSED : SDL_RELEASED);
 }
 
@@ -82,11 +82,11 @@ void VirtualJoystick::pressAndRelease(int button) {
 }
 
 Result<std::vector<VirtualJoystick>> attachVirtualJoysticks(
-    const std::vector<VirtualDeviceSpec>& specs) {
+    const std::vector<VirtualDeviceSetup>& setups) {
     std::vector<VirtualJoystick> joysticks;
-    joysticks.reserve(specs.size());
-    for (const auto& spec : specs) {
-        auto joystick = VirtualJoystick::attach(spec);
+    joysticks.reserve(setups.size());
+    for (const auto& setup : setups) {
+        auto joystick = VirtualJoystick::attach(setup);
         if (!joystick) return joystick.error();
         joysticks.push_back(std::move(joystick.value()));
     }

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "base/result.h"
-#include "devices/virtual_device_spec.h"
+#include "devices/virtual_device_setup.h"
 #include "sdl/joystick_enumeration.h"
 
 namespace velloran {
@@ -20,30 +20,30 @@ class SdlJoystickHub;
 class VirtualJoystick {
 public:
     // Attaches a virtual controller; it stays attached until this object goes.
-    static Result<VirtualJoystick> attach(const VirtualDeviceSpec& spec);
+    static Result<VirtualJoystick> attach(const VirtualDeviceSetup& setup);
     ~VirtualJoystick();
     VirtualJoystick(VirtualJoystick&&) noexcept;
     VirtualJoystick& operator=(VirtualJoystick&&) noexcept;
 
-    const VirtualDeviceSpec& spec() const { return spec_; }
+    const VirtualDeviceSetup& setup() const { return setup_; }
     // Sets a button (1-based; others are ignored); it shows at SDL's next update.
     void setButton(int button, bool down);
     // A short press: down, an SDL update, up. The release shows at the next update.
     void pressAndRelease(int button);
 
 private:
-    VirtualJoystick(std::shared_ptr<SdlJoystickHub> hub, VirtualDeviceSpec spec,
+    VirtualJoystick(std::shared_ptr<SdlJoystickHub> hub, VirtualDeviceSetup setup,
                     JoystickHandle handle);
     void detach();
 
     std::shared_ptr<SdlJoystickHub> hub_;
-    VirtualDeviceSpec spec_;
+    VirtualDeviceSetup setup_;
     JoystickHandle joystick_;
 };
 
 // Attaches one virtual controller per entry, in order.
 Result<std::vector<VirtualJoystick>> attachVirtualJoysticks(
-    const std::vector<VirtualDeviceSpec>& specs);
+    const std::vector<VirtualDeviceSetup>& setups);
 
 // Lets SDL take over the virtual buttons set so far, as the next poll pass would.
 void updateVirtualJoysticks();

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "devices/virtual_device_spec.h"
+#include "devices/virtual_device_setup.h"
 #include "sdl/sdl_joystick_backend.h"
 #include "sdl/virtual_joystick.h"
 
@@ -42,8 +42,8 @@ protected:
     }
 
     // Attaches virtual controllers, e.g. "Velloran Test Pad:12,Velloran Test Pad:12".
-    std::vector<VirtualJoystick> attach(const std::string& specs) {
-        auto parsed = parseVirtualDevices(specs);
+    std::vector<VirtualJoystick> attach(const std::string& setups) {
+        auto parsed = parseVirtualDevices(setups);
         EXPECT_TRUE(parsed.ok());
         if (!parsed) return {};
         auto joysticks = attachVirtualJoysticks(parsed.value());

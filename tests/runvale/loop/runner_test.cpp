@@ -30,7 +30,7 @@ private:
 };
 
 std::vector<VirtualJoystick> attachPad() {
-    auto pads = attachVirtualJoysticks({VirtualDeviceSpec{"Velloran Runner Pad", 8}});
+    auto pads = attachVirtualJoysticks({VirtualDeviceSetup{"Velloran Runner Pad", 8}});
     EXPECT_TRUE(pads.ok()) << pads.error().description;
     return pads ? std::move(pads.value()) : std::vector<VirtualJoystick>{};
 }

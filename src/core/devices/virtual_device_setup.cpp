@@ -1,4 +1,4 @@
-#include "devices/virtual_device_spec.h"
+#include "devices/virtual_device_setup.h"
 
 #include <algorithm>
 #include <charconv>
@@ -17,7 +17,7 @@ RuntimeError badEntry(std::string_view entry, std::string_view why) {
                         "Virtual device \"" + std::string(entry) + "\": " + std::string(why)};
 }
 
-Result<VirtualDeviceSpec> parseEntry(std::string_view entry) {
+Result<VirtualDeviceSetup> parseEntry(std::string_view entry) {
     const auto colon = entry.rfind(':');
     if (colon == std::string_view::npos) {
         return badEntry(entry, "expected <name>:<button count>");
@@ -34,14 +34,14 @@ Result<VirtualDeviceSpec> parseEntry(std::string_view entry) {
         return badEntry(entry,
                         "the button count must be 1 to " + std::to_string(kMaxJoystickButtons));
     }
-    return VirtualDeviceSpec{std::string(name), buttons};
+    return VirtualDeviceSetup{std::string(name), buttons};
 }
 
 }  // namespace
 
-Result<std::vector<VirtualDeviceSpec>> parseVirtualDevices(std::string_view text) {
-    std::vector<VirtualDeviceSpec> specs;
-    if (trimmed(text).empty()) return specs;
+Result<std::vector<VirtualDeviceSetup>> parseVirtualDevices(std::string_view text) {
+    std::vector<VirtualDeviceSetup> setups;
+    if (trimmed(text).empty()) return setups;
     std::size_t start = 0;
     while (start <= text.size()) {
         const auto comma = std::min(text.find(',', start), text.size());
@@ -49,12 +49,12 @@ Result<std::vector<VirtualDeviceSpec>> parseVirtualDevices(std::string_view text
         if (entry.empty()) {
             return RuntimeError{err::TypeMismatch, "Virtual device list: an entry is empty"};
         }
-        auto spec = parseEntry(entry);
-        if (!spec) return spec.error();
-        specs.push_back(std::move(spec.value()));
+        auto setup = parseEntry(entry);
+        if (!setup) return setup.error();
+        setups.push_back(std::move(setup.value()));
         start = comma + 1;
     }
-    return specs;
+    return setups;
 }
 
 }  // namespace velloran

@@ -10,15 +10,15 @@
 
 namespace velloran {
 
-struct VirtualDeviceSpec {
+struct VirtualDeviceSetup {
     std::string name;
     int buttons = 0;
 
-    bool operator==(const VirtualDeviceSpec&) const = default;
+    bool operator==(const VirtualDeviceSetup&) const = default;
 };
 
 // Names keep inner blanks and may contain ":" (the last one separates the count); blanks around
 // names and counts are dropped. An empty text is an empty list. Counts run from 1 to 128.
-Result<std::vector<VirtualDeviceSpec>> parseVirtualDevices(std::string_view text);
+Result<std::vector<VirtualDeviceSetup>> parseVirtualDevices(std::string_view text);
 
 }  // namespace velloran

@@ -1,16 +1,16 @@
-#include "devices/virtual_device_spec.h"
+#include "devices/virtual_device_setup.h"
 
 #include <gtest/gtest.h>
 
 namespace velloran {
 namespace {
 
-using Specs = std::vector<VirtualDeviceSpec>;
+using Setups = std::vector<VirtualDeviceSetup>;
 
 TEST(ParseVirtualDevices, ReadsNamesWithBlanksAndCounts) {
     const struct {
         const char* text;
-        Specs specs;
+        Setups setups;
     } cases[] = {
         {"Demo Pad:12,Demo Board:32", {{"Demo Pad", 12}, {"Demo Board", 32}}},
         {"  Demo Pad : 1 ,  Board:128 ", {{"Demo Pad", 1}, {"Board", 128}}},
@@ -22,7 +22,7 @@ TEST(ParseVirtualDevices, ReadsNamesWithBlanksAndCounts) {
     for (const auto& c : cases) {
         const auto parsed = parseVirtualDevices(c.text);
         ASSERT_TRUE(parsed.ok()) << c.text << ": " << parsed.error().description;
-        EXPECT_EQ(parsed.value(), c.specs) << c.text;
+        EXPECT_EQ(parsed.value(), c.setups) << c.text;
     }
 }
 
