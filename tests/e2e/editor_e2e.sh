@@ -11,47 +11,17 @@ bin=${1:?usage: editor_e2e.sh <bin folder> <configuration> [screenshot.png]}
 fixture=${2:?usage: editor_e2e.sh <bin folder> <configuration> [screenshot.png]}
 screenshot=${3:-}
 
-for tool in Xvfb xdotool import python3; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIP: $tool is not installed (see scripts/packages.txt)"
-        exit 77
-    fi
-done
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=x_session.sh
+source "$here/x_session.sh"
+start_x_session
 
-work=$(mktemp -d)
-xvfb_pid=
-editor_pid=
-cleanup() {
-    [ -n "$editor_pid" ] && kill "$editor_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    [ -f "$work/editor.log" ] && sed 's/^/editor: /' "$work/editor.log" >&2
-    exit 1
-}
-
-# A private X server on the first free display; it writes the display number when it is ready.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
-
-# Everything the editor writes stays in the work folder: settings, data, the single-instance
-# socket (in TMPDIR), so neither the user's editor nor the user's settings are touched.
-mkdir -m 700 "$work/run"
-export QT_QPA_PLATFORM=xcb VELLORAN_SETTINGS="$work/settings.ini" XDG_DATA_HOME="$work/data" \
-    XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" TMPDIR="$work"
 config="$work/pad.vlz"
 cp "$fixture" "$config"
 "$bin/velloran" "$config" >"$work/editor.log" 2>&1 &
 editor_pid=$!
 
 title='^Velloran Ver\. 1\.4\.9 \(Beta\)$'
-visible_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true; }
 
 # After the splash the load says that no input device was found; Return answers it. The main
 # window shows once the load is done.

@@ -15,27 +15,9 @@ fixture=${2:?usage: editor_test_mode_e2e.sh <bin folder> <configuration> [screen
 screenshot=${3:-}
 pad='Demo Pad:12'
 
-for tool in Xvfb xdotool import python3; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIP: $tool is not installed (see scripts/packages.txt)"
-        exit 77
-    fi
-done
-
-work=$(mktemp -d)
-xvfb_pid=
-editor_pid=
-cleanup() {
-    [ -n "$editor_pid" ] && kill "$editor_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    [ -f "$work/editor.log" ] && sed 's/^/editor: /' "$work/editor.log" >&2
-    exit 1
-}
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=x_session.sh
+source "$here/x_session.sh"
 
 # The fixture names the pad by the identity SDL gives it; a new SDL could give another.
 identity=$(SDL_VIDEODRIVER=dummy "$bin/runvale" --list-devices --virtual-devices "$pad" |
@@ -43,19 +25,9 @@ identity=$(SDL_VIDEODRIVER=dummy "$bin/runvale" --list-devices --virtual-devices
 grep -q "\"$identity\"" "$fixture" ||
     fail "the fixture does not map the virtual pad's identity '$identity'"
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
-
-# Everything the editor writes stays in the work folder (see editor_e2e.sh). Without /dev/uinput
-# the keys go out through XTest on this display.
-mkdir -m 700 "$work/run"
-export QT_QPA_PLATFORM=xcb VELLORAN_SETTINGS="$work/settings.ini" XDG_DATA_HOME="$work/data" \
-    XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" TMPDIR="$work" \
-    VELLORAN_HIDLINK=/nonexistent
-visible_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true; }
+# Without /dev/uinput the keys go out through XTest on this display.
+start_x_session
+export VELLORAN_HIDLINK=/nonexistent
 
 # A bad device list is refused before any window: a message box, then exit status 2.
 "$bin/velloran" --virtual-devices "Demo Pad" >"$work/editor.log" 2>&1 &
