@@ -1,7 +1,6 @@
 // Change Icon: which files give a configuration its picture, and what the entry remembers.
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QIcon>
 #include <QImage>
 #include <QTemporaryDir>
@@ -37,8 +36,7 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 }
 
 QString shippedIcon() {
-    return QFileInfo(QStringLiteral(__FILE__)).absolutePath() +
-           QStringLiteral("/../../packaging/icons/default.ico");
+    return QStringLiteral(VELLORAN_SOURCE_DIR "/packaging/icons/default.ico");
 }
 
 }  // namespace
