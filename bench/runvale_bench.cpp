@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "base/steady_clock.h"
+#include "timed_output.h"
 #include "config/configuration_file.h"
 #include "config/default_rows.h"
 #include "loop/run_control.h"
@@ -144,40 +145,6 @@ int idle(int seconds) {
     std::printf("  exit status %d\n", WIFEXITED(status) ? WEXITSTATUS(status) : -1);
     return 0;
 }
-
-// Times the first batch sent after each change.
-class TimedOutput final : public KeyOutput {
-public:
-    bool send(std::span<const KeyRecord>) override {
-        const double now = clock_.now();
-        std::lock_guard lock(mutex_);
-        if (!sent_) {
-            sent_ = true;
-            at_ = now;
-            changed_.notify_all();
-        }
-        return true;
-    }
-    int keyState(std::uint16_t) override { return 0; }
-
-    void arm() {
-        std::lock_guard lock(mutex_);
-        sent_ = false;
-    }
-    // The time of the batch, or a negative value after a second without one.
-    double waitSent() {
-        std::unique_lock lock(mutex_);
-        if (!changed_.wait_for(lock, std::chrono::seconds(1), [&] { return sent_; })) return -1;
-        return at_;
-    }
-
-private:
-    SteadyClock clock_;
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    bool sent_ = true;
-    double at_ = 0;
-};
 
 int latency(double pollMs, int samples) {
     auto pads = attachVirtualJoysticks({VirtualDeviceSetup{"Bench Pad", 4}});
