@@ -9,8 +9,8 @@
 #include <fstream>
 #include <vector>
 
-#include "config/configuration_file.h"
-#include "config/default_rows.h"
+#include "file_format/configuration_file.h"
+#include "table/default_rows.h"
 #include "fs/posix_file_system.h"
 #include "settings/memory_store.h"
 #include "shell/main_window.h"

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "config/default_rows.h"
+#include "table/default_rows.h"
 #include "keys/recording_output.h"
-#include "mapping/test_engine.h"
+#include "engine/mapping_engine.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "config/configuration_file.h"
-#include "config/mapping_row.h"
+#include "file_format/configuration_file.h"
+#include "table/mapping_row.h"
 #include "devices/device_inventory.h"
 #include "fs/posix_file_system.h"
 

@@ -28,8 +28,8 @@
 
 #include "base/steady_clock.h"
 #include "timed_output.h"
-#include "config/configuration_file.h"
-#include "config/default_rows.h"
+#include "file_format/configuration_file.h"
+#include "table/default_rows.h"
 #include "loop/run_control.h"
 #include "loop/runner.h"
 #include "sdl/sdl_joystick_backend.h"

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "base/version.h"
-#include "config/configuration_file.h"
+#include "file_format/configuration_file.h"
 #include "devices/device_inventory.h"
 
 namespace {

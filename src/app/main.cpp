@@ -13,7 +13,7 @@
 #include "devices/editor_devices.h"
 #include "devices/virtual_device_start.h"
 #include "fs/posix_file_system.h"
-#include "mapping/live_input.h"
+#include "live_test/live_input.h"
 #include "process/nice_process_priority.h"
 #include "resources/icons.h"
 #include "shell/main_window.h"

@@ -4,9 +4,9 @@
 #include <nlohmann/json.hpp>
 
 #include "base/message_box.h"
-#include "config/configuration_file.h"
-#include "config/mapping_row.h"
-#include "config/tag.h"
+#include "file_format/configuration_file.h"
+#include "table/mapping_row.h"
+#include "table/tag.h"
 
 namespace velloran::runvale {
 

@@ -2,7 +2,7 @@
 
 #include "exit_status.h"
 #include "loaded_table.h"
-#include "mapping/dry_run_script.h"
+#include "engine/dry_run_script.h"
 
 namespace velloran::runvale {
 

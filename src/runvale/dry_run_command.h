@@ -5,7 +5,7 @@
 #include <string>
 
 #include "base/file_system.h"
-#include "mapping/dry_run.h"
+#include "engine/dry_run.h"
 
 namespace velloran::runvale {
 

@@ -1,6 +1,6 @@
 #include "dump_command.h"
 
-#include "config/configuration_file.h"
+#include "file_format/configuration_file.h"
 #include "configuration_json.h"
 #include "devices/device_inventory.h"
 #include "exit_status.h"

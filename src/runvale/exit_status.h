@@ -1,6 +1,6 @@
 #pragma once
 // Exit statuses of the runvale commands, shared by every command that loads a file.
-#include "config/configuration_file.h"
+#include "file_format/configuration_file.h"
 
 namespace velloran::runvale {
 

@@ -1,6 +1,6 @@
 #include "loaded_table.h"
 
-#include "config/configuration_file.h"
+#include "file_format/configuration_file.h"
 #include "devices/device_inventory.h"
 
 namespace velloran::runvale {

@@ -6,7 +6,7 @@
 
 #include "base/file_system.h"
 #include "base/message_box.h"
-#include "config/mapping_table.h"
+#include "table/mapping_table.h"
 
 namespace velloran::runvale {
 

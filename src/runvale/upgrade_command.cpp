@@ -1,6 +1,6 @@
 #include "upgrade_command.h"
 
-#include "config/configuration_file.h"
+#include "file_format/configuration_file.h"
 #include "devices/device_inventory.h"
 #include "exit_status.h"
 #include "loaded_table.h"

@@ -11,7 +11,7 @@
 
 #include "base/file_filter.h"
 #include "base/qt_message_boxes.h"
-#include "mapping/description_editor.h"
+#include "editing/description_editor.h"
 #include "settings/about_dialog.h"
 #include "shell/splash_window.h"
 

@@ -11,8 +11,8 @@
 #include <QTest>
 #include <fstream>
 
-#include "config/configuration_file.h"
-#include "config/default_rows.h"
+#include "file_format/configuration_file.h"
+#include "table/default_rows.h"
 #include "editor_fixture.h"
 
 using namespace velloran;

@@ -8,7 +8,7 @@
 
 #include "base/file_dialogs.h"
 #include "base/message_box.h"
-#include "config/document_services.h"
+#include "session/document_services.h"
 
 namespace velloran::testing {
 

@@ -9,7 +9,7 @@
 #include "devices/editor_devices.h"
 #include "editor_fixture.h"
 #include "keys/recording_output.h"
-#include "mapping/live_input.h"
+#include "live_test/live_input.h"
 
 namespace velloran::testing {
 

@@ -7,7 +7,7 @@
 #include <QTreeWidget>
 
 #include "base/ole_colour.h"
-#include "config/default_rows.h"
+#include "table/default_rows.h"
 #include "fakes.h"
 #include "maintenance/form_del.h"
 #include "maintenance/form_replace.h"

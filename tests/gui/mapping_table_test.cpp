@@ -6,8 +6,8 @@
 #include <QTest>
 
 #include "base/ole_colour.h"
-#include "config/mapping_table_model.h"
-#include "config/mapping_table_view.h"
+#include "table/mapping_table_model.h"
+#include "table/mapping_table_view.h"
 #include "resources/icons.h"
 
 using namespace velloran;

@@ -4,7 +4,7 @@
 #include <set>
 
 #include "keys/key_names.h"
-#include "mapping/qt_virtual_keys.h"
+#include "editing/qt_virtual_keys.h"
 
 using namespace velloran;
 

@@ -10,8 +10,8 @@
 #include <QTreeWidget>
 #include <fstream>
 
-#include "config/configuration_file.h"
-#include "config/default_rows.h"
+#include "file_format/configuration_file.h"
+#include "table/default_rows.h"
 #include "editor_fixture.h"
 #include "maintenance/form_del.h"
 #include "maintenance/form_replace.h"

@@ -9,7 +9,7 @@
 
 #include "keys/key_names.h"
 #include "live_editor.h"
-#include "mapping/table_events.h"
+#include "editing/table_events.h"
 
 using namespace velloran;
 using velloran::testing::LiveEditor;

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "config/configuration_file.h"
+#include "file_format/configuration_file.h"
 #include "rows.h"
 #include "runvale_process.h"
 

@@ -8,7 +8,7 @@
 #include <fstream>
 
 #include "background_runvale.h"
-#include "config/configuration_file.h"
+#include "file_format/configuration_file.h"
 #include "rows.h"
 #include "runvale_process.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // Starting another program (runvale) detached from the editor.
-#include "config/document_services.h"
+#include "session/document_services.h"
 
 namespace velloran {
 

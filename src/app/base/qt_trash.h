@@ -1,6 +1,6 @@
 #pragma once
 // The desktop trash (freedesktop.org trash of the user's home or of the file's volume).
-#include "config/document_services.h"
+#include "session/document_services.h"
 
 namespace velloran {
 

@@ -2,7 +2,7 @@
 // Where the installed editor finds its folders.
 #include <QString>
 
-#include "config/document_services.h"
+#include "session/document_services.h"
 
 namespace velloran {
 

@@ -7,7 +7,7 @@
 
 #include "devices/device_inventory.h"
 #include "devices/input_device.h"
-#include "mapping/test_engine.h"
+#include "engine/mapping_engine.h"
 
 namespace velloran {
 

@@ -6,7 +6,7 @@
 
 #include "base/version.h"
 #include "devices/virtual_device_panel.h"
-#include "mapping/test_mode.h"
+#include "live_test/test_mode.h"
 #include "shell/main_window.h"
 
 namespace velloran {

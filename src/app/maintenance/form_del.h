@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "config/mapping_table.h"
+#include "table/mapping_table.h"
 #include "maintenance/del_devices.h"
 
 class QPushButton;

@@ -5,7 +5,7 @@
 #include <QListWidget>
 #include <functional>
 
-#include "config/configuration_list.h"
+#include "session/configuration_list.h"
 
 namespace velloran {
 

@@ -1,10 +1,10 @@
 #include "shell/document_commands.h"
 
-#include "config/document_close.h"
-#include "config/document_create.h"
-#include "config/document_open.h"
-#include "config/document_run.h"
-#include "config/document_save.h"
+#include "session/document_close.h"
+#include "session/document_create.h"
+#include "session/document_open.h"
+#include "session/document_run.h"
+#include "session/document_save.h"
 #include "shell/main_window.h"
 
 namespace velloran {

@@ -4,7 +4,7 @@
 #include <QHash>
 #include <QIcon>
 
-#include "config/configuration_list.h"
+#include "session/configuration_list.h"
 
 namespace velloran {
 

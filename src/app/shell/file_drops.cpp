@@ -3,7 +3,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 
-#include "config/document_open.h"
+#include "session/document_open.h"
 #include "shell/main_window.h"
 
 namespace velloran {

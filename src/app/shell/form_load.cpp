@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "base/version.h"
-#include "config/refresh_row_states.h"
+#include "table/refresh_row_states.h"
 #include "shell/main_window.h"
 #include "shell/startup.h"
 

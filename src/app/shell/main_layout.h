@@ -7,8 +7,8 @@
 #include <QListWidget>
 #include <QMainWindow>
 
-#include "config/mapping_table_view.h"
-#include "mapping/description_editor.h"
+#include "table/mapping_table_view.h"
+#include "editing/description_editor.h"
 #include "shell/command_panel.h"
 #include "shell/configuration_list_widget.h"
 #include "shell/status_panels.h"

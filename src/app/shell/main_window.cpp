@@ -7,9 +7,9 @@
 #include <QTimer>
 
 #include "base/version.h"
-#include "config/document_open.h"
-#include "config/document_switch.h"
-#include "mapping/table_events.h"
+#include "session/document_open.h"
+#include "session/document_switch.h"
+#include "editing/table_events.h"
 #include "settings/about_dialog.h"
 #include "shell/document_commands.h"
 #include "shell/maintenance_commands.h"

@@ -8,10 +8,10 @@
 #include <string>
 #include <string_view>
 
-#include "config/document_services.h"
-#include "config/editor_session.h"
-#include "config/mapping_table_model.h"
-#include "mapping/engine_timings.h"
+#include "session/document_services.h"
+#include "session/editor_session.h"
+#include "table/mapping_table_model.h"
+#include "engine/engine_timings.h"
 #include "settings/file_association.h"
 #include "shell/command_router.h"
 #include "shell/command_states.h"

@@ -4,7 +4,7 @@
 #include <QTabBar>
 #include <functional>
 
-#include "config/tab_strip.h"
+#include "session/tab_strip.h"
 
 namespace velloran {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "config/cp1252.h"
+#include "file_format/cp1252.h"
 
 namespace velloran::hid {
 

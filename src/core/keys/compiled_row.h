@@ -3,7 +3,7 @@
 // pass only indexes tables. The test engine keeps its per-row settings beside it.
 #include <array>
 
-#include "config/mapping_row.h"
+#include "table/mapping_row.h"
 #include "keys/key_step.h"
 
 namespace velloran {

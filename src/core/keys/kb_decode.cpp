@@ -1,7 +1,7 @@
 #include "keys/kb_decode.h"
 
 #include "base/message_box.h"
-#include "config/mapping_row.h"
+#include "table/mapping_row.h"
 #include "keys/key_names.h"
 
 namespace velloran {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "config/mapping_row.h"
+#include "table/mapping_row.h"
 
 namespace velloran {
 

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "base/version.h"
-#include "config/default_rows.h"
-#include "config/refresh_row_states.h"
-#include "config/row_state.h"
+#include "table/default_rows.h"
+#include "table/refresh_row_states.h"
+#include "table/row_state.h"
 
 namespace velloran {
 namespace {

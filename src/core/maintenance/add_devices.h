@@ -3,7 +3,7 @@
 // now. A device the table lists gets a default row for each button it has no row for, right
 // after the row of the nearest lower button; a device it does not list is appended whole.
 #include "base/message_box.h"
-#include "config/editor_session.h"
+#include "session/editor_session.h"
 #include "maintenance/maintenance_common.h"
 
 namespace velloran {

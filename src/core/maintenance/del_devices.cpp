@@ -4,8 +4,8 @@
 #include <string>
 
 #include "base/version.h"
-#include "config/refresh_row_states.h"
-#include "config/row_state.h"
+#include "table/refresh_row_states.h"
+#include "table/row_state.h"
 
 namespace velloran {
 namespace {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "config/editor_session.h"
+#include "session/editor_session.h"
 
 namespace velloran {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "config/row_state.h"
+#include "table/row_state.h"
 
 namespace velloran {
 namespace {

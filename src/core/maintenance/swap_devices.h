@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "base/message_box.h"
-#include "config/editor_session.h"
+#include "session/editor_session.h"
 #include "maintenance/maintenance_common.h"
 
 namespace velloran {

@@ -6,7 +6,7 @@
 
 #include "base/file_dialogs.h"
 #include "base/message_box.h"
-#include "config/editor_session.h"
+#include "session/editor_session.h"
 #include "settings/settings_store.h"
 
 namespace velloran {

@@ -1,7 +1,7 @@
 #include "settings/preferences.h"
 
 #include "base/version.h"
-#include "config/tag.h"
+#include "table/tag.h"
 #include "settings/setting_values.h"
 
 namespace velloran {

@@ -4,7 +4,7 @@
 // applying the edited values writes and puts in force.
 #include <string>
 
-#include "mapping/engine_timings.h"
+#include "engine/engine_timings.h"
 #include "settings/file_association.h"
 #include "settings/settings_names.h"
 #include "settings/settings_store.h"

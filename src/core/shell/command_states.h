@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "config/document_state.h"
+#include "session/document_state.h"
 
 namespace velloran {
 

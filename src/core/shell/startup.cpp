@@ -1,7 +1,7 @@
 #include "shell/startup.h"
 
-#include "config/configuration_list_loading.h"
-#include "config/document_open.h"
+#include "session/configuration_list_loading.h"
+#include "session/document_open.h"
 #include "settings/setting_values.h"
 #include "settings/settings_names.h"
 

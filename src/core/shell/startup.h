@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "config/document_services.h"
-#include "config/editor_session.h"
+#include "session/document_services.h"
+#include "session/editor_session.h"
 
 namespace velloran {
 

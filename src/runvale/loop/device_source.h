@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "devices/input_device.h"
-#include "mapping/device_slots.h"
+#include "engine/device_slots.h"
 
 namespace velloran::runvale {
 

@@ -1,6 +1,6 @@
 #include "loop/runner.h"
 
-#include "mapping/pass_schedule.h"
+#include "engine/pass_schedule.h"
 
 namespace velloran::runvale {
 

@@ -6,14 +6,14 @@
 #include <vector>
 
 #include "base/clock.h"
-#include "config/mapping_table.h"
+#include "table/mapping_table.h"
 #include "keys/key_output.h"
 #include "loop/device_source.h"
 #include "loop/run_control.h"
-#include "mapping/device_slots.h"
-#include "mapping/quiet_engine_view.h"
-#include "mapping/redetect_schedule.h"
-#include "mapping/test_engine.h"
+#include "engine/device_slots.h"
+#include "engine/quiet_engine_view.h"
+#include "engine/redetect_schedule.h"
+#include "engine/mapping_engine.h"
 
 namespace velloran::runvale {
 

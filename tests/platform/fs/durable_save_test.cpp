@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "config/configuration_file.h"
+#include "file_format/configuration_file.h"
 #include "fs/posix_file_system.h"
 
 namespace velloran {

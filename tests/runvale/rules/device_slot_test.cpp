@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "fake_device.h"
-#include "mapping/device_slot.h"
+#include "engine/device_slot.h"
 
 namespace velloran {
 namespace {

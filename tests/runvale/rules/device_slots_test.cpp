@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "fake_device.h"
-#include "mapping/device_slots.h"
+#include "engine/device_slots.h"
 #include "rows.h"
 
 namespace velloran {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "mapping/dry_run_script.h"
+#include "engine/dry_run_script.h"
 
 namespace velloran {
 namespace {

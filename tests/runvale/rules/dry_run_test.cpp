@@ -2,7 +2,7 @@
 // A 1e, B 30, C 2e, SHIFT 2a, Num Lock 45, Caps Lock 3a.
 #include <gtest/gtest.h>
 
-#include "mapping/dry_run.h"
+#include "engine/dry_run.h"
 #include "rows.h"
 
 namespace velloran {

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "config/default_rows.h"
-#include "config/mapping_table.h"
+#include "table/default_rows.h"
+#include "table/mapping_table.h"
 
 namespace velloran::rows {
 

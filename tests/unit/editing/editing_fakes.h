@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "config/default_rows.h"
-#include "mapping/table_editing.h"
+#include "table/default_rows.h"
+#include "editing/table_editing.h"
 
 namespace velloran::testing {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "editing_fakes.h"
-#include "mapping/recording.h"
-#include "mapping/recording_keyboard_guard.h"
+#include "editing/recording.h"
+#include "editing/recording_keyboard_guard.h"
 
 namespace velloran {
 namespace {

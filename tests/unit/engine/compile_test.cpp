@@ -2,7 +2,7 @@
 
 #include "engine_fakes.h"
 #include "keys/key_step.h"
-#include "mapping/compiled_mappings.h"
+#include "engine/compiled_mappings.h"
 
 namespace velloran {
 namespace {

@@ -5,11 +5,11 @@
 #include <utility>
 #include <vector>
 
-#include "config/default_rows.h"
-#include "config/mapping_table.h"
+#include "table/default_rows.h"
+#include "table/mapping_table.h"
 #include "devices/input_device.h"
 #include "fake_clock.h"
-#include "mapping/engine_view.h"
+#include "engine/engine_view.h"
 
 namespace velloran::testing {
 

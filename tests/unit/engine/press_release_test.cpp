@@ -4,7 +4,7 @@
 
 #include "engine_fakes.h"
 #include "keys/key_names.h"
-#include "mapping/test_engine.h"
+#include "engine/mapping_engine.h"
 
 namespace velloran {
 namespace {

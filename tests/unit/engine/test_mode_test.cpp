@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "config/table_dictionary.h"
+#include "table/table_dictionary.h"
 #include "engine_fakes.h"
-#include "mapping/test_mappings.h"
+#include "engine/test_mappings.h"
 #include "settings/memory_store.h"
 #include "settings/settings_names.h"
 

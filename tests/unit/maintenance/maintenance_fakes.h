@@ -10,8 +10,8 @@
 
 #include "common/scripted_boxes.h"
 #include "base/message_box.h"
-#include "config/default_rows.h"
-#include "config/editor_session.h"
+#include "table/default_rows.h"
+#include "session/editor_session.h"
 #include "maintenance/del_devices.h"
 #include "maintenance/swap_devices.h"
 

@@ -1,0 +1,142 @@
+#include "table/mapping_table_view.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyledItemDelegate>
+#include <QTimer>
+#include <algorithm>
+
+#include "base/ole_colour.h"
+#include "table/init_listview.h"
+
+namespace velloran {
+namespace {
+
+// The row colour is the selection colour: the core paints the selected row (0xF5CABF, or
+// 0xE1E1FF while recording) through its Tag, so the style's highlight must not cover it.
+class RowColourDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+    }
+};
+
+constexpr int kIconGap = 4;
+
+}  // namespace
+
+MappingTableView::MappingTableView(QWidget* parent) : QTableView(parent) {
+    setObjectName(QStringLiteral("ListView3"));
+    setItemDelegate(new RowColourDelegate(this));
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    // The right button's menu is the editing rules' to open, on the press.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    setIconSize(QSize(16, 16));
+
+    // Every row has the same height, so scrolling 4,096 rows never measures a row.
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(std::max(fontMetrics().height(), 16) + 6);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(false);
+}
+
+int MappingTableView::minStepColumnWidth() const {
+    return twipsToPixels(kMinStepColumnTwips, logicalDpiX());
+}
+
+void MappingTableView::showModel(MappingTableModel* model) {
+    if (model == model_) return;
+    disconnect(contentConnection_);
+    QItemSelectionModel* oldSelection = selectionModel();
+    model_ = model;
+    setModel(model);
+    delete oldSelection;  // setModel gives the view a new one and leaves the old to its owner
+    if (model) {
+        contentConnection_ = connect(model, &MappingTableModel::contentChanged, this, [this] {
+            refreshLook();
+            // Changes arrive in bursts (a whole row of steps cleared): fit once afterwards.
+            if (fitPending_) return;
+            fitPending_ = true;
+            QTimer::singleShot(0, this, [this] {
+                fitPending_ = false;
+                fitColumns();
+            });
+        });
+    }
+    refreshLook();
+    fitColumns();
+}
+
+void MappingTableView::refreshLook() {
+    if (!model_) return;
+    const MappingTable* table = model_->table();
+    QPalette p = palette();
+    p.setColor(QPalette::Base, oleColour(table ? table->background : colour::TemplateBackground));
+    setPalette(p);
+    setEnabled(table && table->enabled);
+}
+
+MappingTableView::Hit MappingTableView::hitAt(const QPoint& viewportPos) const {
+    const QModelIndex index = indexAt(viewportPos);
+    if (!index.isValid()) return {};
+    return {index.row(), index.column()};
+}
+
+QRect MappingTableView::rowRect(int row) const {
+    const QPoint top = viewport()->mapTo(this, QPoint(0, rowViewportPosition(row)));
+    return QRect(top, QSize(viewport()->width(), rowHeight(row)));
+}
+
+void MappingTableView::mousePressEvent(QMouseEvent* event) {
+    setFocus(Qt::MouseFocusReason);
+    emit mousePressed(event->button(), hitAt(event->position().toPoint()));
+}
+
+void MappingTableView::mouseReleaseEvent(QMouseEvent* event) {
+    emit mouseReleased(event->button(), hitAt(event->position().toPoint()));
+}
+
+void MappingTableView::mouseDoubleClickEvent(QMouseEvent*) {
+    // The double click acts where the last release was.
+    emit mouseDoubleClicked();
+}
+
+void MappingTableView::mouseMoveEvent(QMouseEvent*) {}
+
+void MappingTableView::keyPressEvent(QKeyEvent* event) {
+    // Keys never move through the table: while recording they are keys to record.
+    event->accept();
+}
+
+void MappingTableView::keyReleaseEvent(QKeyEvent* event) {
+    event->accept();
+    if (event->key() == Qt::Key_Delete && !event->isAutoRepeat()) emit deleteReleased();
+}
+
+void MappingTableView::fitColumns() {
+    if (!model_) return;
+    const int padding =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + showGrid() +
+        6;
+    const CellMetrics metrics{fontMetrics(), padding, iconSize().width() + kIconGap};
+    const ColumnWidths& cells = model_->cellWidths(metrics);
+    QHeaderView* header = horizontalHeader();
+    for (int c = 0; c < col::Count; ++c) {
+        int width = std::max(cells[static_cast<std::size_t>(c)], header->sectionSizeHint(c));
+        if (isStepColumn(c)) width = std::max(width, minStepColumnWidth());
+        header->resizeSection(c, width);
+    }
+}
+
+}  // namespace velloran

@@ -1,0 +1,34 @@
+#pragma once
+// A dry run: the engine plays a configuration on scripted device events (mapping/dry_run_script.h)
+// with a virtual clock and a recording output, and tells what it would have sent.
+//
+// The clock starts at 0 with every lock key off. Passes start at 0, each next one at the later of
+// its predecessor's start plus the poll interval and its predecessor's end; none starts after the
+// end time. An event at T is applied in the first pass that starts at or after T. A pass visits
+// the devices in order and their buttons in ascending order, several changes of one button in
+// script order. Key holds advance the clock between the two batches of a step.
+#include <string>
+#include <vector>
+
+#include "table/mapping_table.h"
+#include "keys/recording_output.h"
+#include "engine/dry_run_script.h"
+
+namespace velloran {
+
+struct DryRunOptions {
+    long long pollMs = 10;  // at least 1
+    long long holdMs = 0;
+    long long repeatMs = 500;
+    long long rotaryMs = 35;
+};
+
+// Every batch sent, with its time in milliseconds.
+std::vector<SentBatch> runDryRun(const MappingTable& table, const DryRunScript& script,
+                                 const DryRunOptions& options);
+
+// One batch as a line: the time, then "+xx" for a key down and "-xx" for a key up, xx the scan
+// code in two lowercase hexadecimal digits: "0 +2a +1e".
+std::string batchLine(const SentBatch& batch);
+
+}  // namespace velloran

@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "file_format/configuration_file.h"
+
+namespace velloran {
+namespace {
+
+std::string fixture(const std::string& name) {
+    std::ifstream in(std::string(VELLORAN_TEST_DATA) + "/" + name, std::ios::binary);
+    EXPECT_TRUE(in) << name;
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A row as a new configuration makes it: flags off, "1X", no description, empty steps.
+MappingRow plainRow(const std::string& button) {
+    MappingRow row;
+    row.text = button;
+    row.cell(col::DeviceId) = Cell{"Pad", Tag::text("pad")};
+    for (int c : {col::Repeat, col::Rotary, col::NumLock, col::CapsLock, col::ScrollLock}) {
+        row.setFlag(c, false);
+    }
+    row.cell(col::Multiplier) = Cell{"1X", Tag::number(1)};
+    row.cell(col::Description) = Cell{" ", Tag::boolean(true)};
+    for (int c = col::FirstPress; c <= col::LastStep; ++c) {
+        row.cell(c) = Cell{" ", Tag::text(" ")};
+    }
+    return row;
+}
+
+std::vector<std::string> lines(const std::string& bytes) {
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        out.push_back(bytes.substr(start, end - start));
+    }
+    EXPECT_EQ(start, bytes.size()) << "every record ends with CR LF";
+    return out;
+}
+
+TEST(ConfigurationWriter, EmptyTableIsTheVersionRecordAlone) {
+    EXPECT_EQ(serializeConfiguration({}), "\"1.4\"\r\n");
+}
+
+TEST(ConfigurationWriter, WritesSeventyFourRecordsARowInColumnOrder) {
+    MappingRow row = plainRow("12");
+    row.setFlag(col::Repeat, true);
+    row.setFlag(col::CapsLock, true);
+    row.cell(col::Multiplier).tag = Tag::number(3);
+    row.cell(col::Description).text = "  Gear down ";
+    row.cell(col::FirstPress) = Cell{"SHIFT + A", Tag::text("A")};
+    row.cell(col::LastStep) = Cell{"CTRL + Z", Tag::text("Z")};
+
+    const auto l = lines(serializeConfiguration({row}));
+    ASSERT_EQ(l.size(), 1u + 74u);
+    const std::vector<std::string> head = {"\"1.4\"", "\"12\"",  "\"Pad\"", "\"pad\"",
+                                           "#TRUE#",  "#FALSE#", "\"3\"",   "\"Gear down\"",
+                                           "#FALSE#", "#TRUE#",  "#FALSE#", "\"SHIFT + A\"",
+                                           "\"A\"",   "\" \"",   "\" \""};
+    EXPECT_EQ(std::vector<std::string>(l.begin(), l.begin() + 15), head);
+    EXPECT_EQ(l[73], "\"CTRL + Z\"");
+    EXPECT_EQ(l[74], "\"Z\"");
+}
+
+TEST(ConfigurationWriter, FlagsAreWrittenAsTheirTagHoldsThem) {
+    struct Case {
+        Tag tag;
+        const char* record;
+    };
+    for (const Case& c :
+         {Case{Tag::boolean(true), "#TRUE#"}, Case{Tag::text("True"), "\"True\""},
+          Case{Tag::number(-1), "-1"}, Case{Tag::number(0.5), "0.5"}, Case{Tag(), ""}}) {
+        MappingRow row = plainRow("1");
+        row.cell(col::Rotary).tag = c.tag;
+        EXPECT_EQ(lines(serializeConfiguration({row}))[5], c.record) << c.record;
+    }
+}
+
+TEST(ConfigurationWriter, TextsAreTrimmedEncodedAndKeptOnOneRecord) {
+    struct Case {
+        const char* description;
+        const char* record;
+    };
+    for (const Case& c :
+         {Case{"   ", "\"\""}, Case{"", "\"\""}, Case{" \tx\t ", "\"\tx\t\""},
+          Case{"Frein à main", "\"Frein \xE0 main\""}, Case{"Gear \u2708", "\"Gear ?\""},
+          Case{"say \"hi\"", "\"say 'hi'\""}, Case{"two\r\nlines", "\"two  lines\""},
+          // Long enough to be handled a block of bytes at a time.
+          Case{"Trim \"nose up\" on the yoke\r\nand \"nose down\" on the hat,\rslowly",
+               "\"Trim 'nose up' on the yoke  and 'nose down' on the hat, slowly\""}}) {
+        MappingRow row = plainRow("1");
+        row.cell(col::Description).text = c.description;
+        EXPECT_EQ(lines(serializeConfiguration({row}))[7], c.record) << c.description;
+    }
+    MappingRow row = plainRow("1");
+    row.cell(col::Multiplier).tag = Tag::text(" 4 ");
+    EXPECT_EQ(lines(serializeConfiguration({row}))[6], "\"4\"");
+}
+
+TEST(ConfigurationWriter, FixturesRewriteByteForByte) {
+    for (const char* name : {"v1_4.vlz", "cp1252_accents.vlz"}) {
+        const std::string original = fixture(name);
+        const auto loaded = parseConfiguration(original, DeviceInventory{});
+        ASSERT_FALSE(loaded.failure) << name;
+        EXPECT_EQ(serializeConfiguration(loaded.rows), original) << name;
+    }
+}
+
+TEST(ConfigurationWriter, RoundTripKeepsCellsAndTagKinds) {
+    std::vector<MappingRow> rows = {plainRow("1"), plainRow("2"), plainRow("512")};
+    rows[0].cell(col::Repeat) = Cell{"On", Tag::text("True")};
+    rows[0].cell(col::Rotary) = Cell{"Off", Tag()};
+    rows[0].cell(col::NumLock) = Cell{"On", Tag::number(1)};
+    rows[1].cell(col::Description).text = "Gänge";
+    rows[1].cell(col::Multiplier) = Cell{"2X", Tag::text("2")};
+    rows[1].cell(col::FirstRelease + 3) = Cell{"SHIFT + CTRL + ALT + F12", Tag::text("F12")};
+    rows[2].cell(col::DeviceId) = Cell{"Board", Tag::text("HID#VID_1D50")};
+
+    const std::string saved = serializeConfiguration(rows);
+    const auto loaded = parseConfiguration(saved, DeviceInventory{});
+    ASSERT_FALSE(loaded.failure);
+    EXPECT_EQ(loaded.state, 0);
+    ASSERT_EQ(loaded.rows.size(), rows.size());
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        EXPECT_EQ(loaded.rows[r].text, rows[r].text);
+        for (int c = 1; c <= col::LastStep; ++c) {
+            const Cell& want = rows[r].cell(c);
+            const Cell& got = loaded.rows[r].cell(c);
+            if (c == col::Description) {
+                EXPECT_EQ(got.text, rows[r].text == "2" ? "Gänge" : "");  // " " means none
+                continue;
+            }
+            if (c == col::Multiplier) {
+                EXPECT_EQ(got, (Cell{want.tag.toText() + "X", Tag::text(want.tag.toText())}));
+                continue;
+            }
+            EXPECT_EQ(got, want) << "row " << r << " column " << c;
+            EXPECT_EQ(got.tag.kind(), want.tag.kind()) << "row " << r << " column " << c;
+        }
+    }
+    EXPECT_EQ(serializeConfiguration(loaded.rows), saved);
+}
+
+TEST(ConfigurationWriter, OlderFilesAreSavedInTheCurrentLayout) {
+    for (const char* name : {"v1_3.vlz", "v1_2.vlz", "v1_1.vlz"}) {
+        const auto loaded = parseConfiguration(fixture(name), DeviceInventory{});
+        ASSERT_FALSE(loaded.failure) << name;
+        const std::string saved = serializeConfiguration(loaded.rows);
+        const auto l = lines(saved);
+        EXPECT_EQ(l.front(), "\"1.4\"") << name;
+        EXPECT_EQ(l.size(), 1 + 74 * loaded.rows.size()) << name;
+
+        const auto again = parseConfiguration(saved, DeviceInventory{});
+        EXPECT_EQ(again.state, 0) << name;
+        EXPECT_TRUE(again.messages.empty()) << name;
+        ASSERT_EQ(again.rows.size(), loaded.rows.size()) << name;
+        for (std::size_t r = 0; r < again.rows.size(); ++r) {
+            for (int c = 1; c <= col::LastStep; ++c) {
+                EXPECT_EQ(again.rows[r].cell(c).text, loaded.rows[r].cell(c).text)
+                    << name << " row " << r << " column " << c;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace velloran
