@@ -1,4 +1,4 @@
-// One poll pass of the test engine over 8 devices of 128 buttons, every button mapped and none
+// One poll pass of the mapping engine over 8 devices of 128 buttons, every button mapped and none
 // pressed: the cost of a timer tick while the user is not touching anything.
 #include <benchmark/benchmark.h>
 
@@ -62,7 +62,7 @@ void BM_IdlePass(benchmark::State& state) {
     StillClock clock;
     RecordingOutput output(clock);
     SilentView view;
-    TestEngine engine(output, clock, view, {true});
+    MappingEngine engine(output, clock, view, {true});
     engine.setDevices(std::move(devices));
     engine.compile(table);
 

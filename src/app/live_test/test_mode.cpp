@@ -42,7 +42,7 @@ void TestMode::toggle() {
         OpenedKeyOutput opened = parts_.openOutput();
         // Without an output Test_Mappings says so and does not start: nothing is sent then.
         KeyOutput& output = opened.output ? *opened.output : unsent_;
-        auto engine = std::make_unique<TestEngine>(output, parts_.clock, view_,
+        auto engine = std::make_unique<MappingEngine>(output, parts_.clock, view_,
                                                    EngineOptions{.stopAtRowCount = true});
         engine->setDevices(parts_.devices.engineDevices());
         const TestModeServices test{services.boxes, parts_.priority, services.store,
@@ -61,7 +61,7 @@ void TestMode::setTimings(const EngineTimings& timings) {
     if (engine_) engine_->setTimings(timings);
 }
 
-void TestMode::start(OpenedKeyOutput output, std::unique_ptr<TestEngine> engine) {
+void TestMode::start(OpenedKeyOutput output, std::unique_ptr<MappingEngine> engine) {
     output_ = std::move(output);
     engine_ = std::move(engine);
     windowTimings_ = window_.engineTimings();

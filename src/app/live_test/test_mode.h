@@ -44,7 +44,7 @@ public:
     // they are read from the settings when the next one starts.
     void setTimings(const EngineTimings& timings);
 
-    const TestEngine* engine() const { return engine_.get(); }
+    const MappingEngine* engine() const { return engine_.get(); }
     FormTest* testOutput() const { return form_.data(); }
     QTimer& timer1() { return timer1_; }
 
@@ -53,7 +53,7 @@ signals:
     void stopped();
 
 private:
-    void start(OpenedKeyOutput output, std::unique_ptr<TestEngine> engine);
+    void start(OpenedKeyOutput output, std::unique_ptr<MappingEngine> engine);
     void stop();
     void pass();
     void showTestOutput();
@@ -66,7 +66,7 @@ private:
     RecordingOutput unsent_;
     QTimer timer1_;
     OpenedKeyOutput output_;
-    std::unique_ptr<TestEngine> engine_;
+    std::unique_ptr<MappingEngine> engine_;
     EngineTimings windowTimings_;  // the main window's timings when last applied to the test
     QPointer<FormTest> form_;
 };

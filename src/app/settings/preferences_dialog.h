@@ -1,5 +1,5 @@
 #pragma once
-// formOptions, "Preferences": the three timings of the test engine, the file-type association
+// formOptions, "Preferences": the three timings of the mapping engine, the file-type association
 // and the default configuration folder. Opening it writes the defaults of empty settings;
 // Apply and OK write the values, re-apply the association and report the timings, which the
 // window puts in force at once, also on a running test.

@@ -67,7 +67,7 @@ std::vector<SentBatch> runDryRun(const MappingTable& table, const DryRunScript& 
     MillisecondClock clock;
     RecordingOutput output(clock);
     QuietEngineView view;
-    TestEngine engine(output, clock, view, EngineOptions{.stopAtRowCount = false});
+    MappingEngine engine(output, clock, view, EngineOptions{.stopAtRowCount = false});
     engine.setTimings(EngineTimings{static_cast<double>(options.repeatMs),
                                     static_cast<double>(options.rotaryMs),
                                     static_cast<double>(options.holdMs)});

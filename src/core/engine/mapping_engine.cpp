@@ -9,17 +9,17 @@
 
 namespace velloran {
 
-TestEngine::TestEngine(KeyOutput& output, Clock& clock, EngineView& view, EngineOptions options)
+MappingEngine::MappingEngine(KeyOutput& output, Clock& clock, EngineView& view, EngineOptions options)
     : output_(output), clock_(clock), view_(view), options_(options) {}
 
-void TestEngine::setDevices(EngineDevices devices) {
+void MappingEngine::setDevices(EngineDevices devices) {
     devices_ = std::move(devices);
     present_.assign(devices_.devices.size(), true);
     mappings_ = CompiledMappings{};
     rows_.clear();
 }
 
-void TestEngine::compile(const MappingTable& table) {
+void MappingEngine::compile(const MappingTable& table) {
     std::vector<DetectedDevice> infos;
     infos.reserve(devices_.devices.size());
     for (const InputDevice* d : devices_.devices) infos.push_back(d->info());
@@ -28,7 +28,7 @@ void TestEngine::compile(const MappingTable& table) {
     readFailureShown_ = false;
 }
 
-void TestEngine::MyDXCallback() {
+void MappingEngine::MyDXCallback() {
     changed_ = false;
     anyPressed_ = false;
     for (DeviceBackend* backend : devices_.backends) backend->beginPass();
@@ -42,7 +42,7 @@ void TestEngine::MyDXCallback() {
     finishPass(false);
 }
 
-bool TestEngine::pollDevice(std::size_t d) {
+bool MappingEngine::pollDevice(std::size_t d) {
     InputDevice& device = *devices_.devices[d];
     changes_.clear();
     switch (device.read(changes_)) {
@@ -88,7 +88,7 @@ bool TestEngine::pollDevice(std::size_t d) {
     return true;
 }
 
-void TestEngine::finishPass(bool ended) {
+void MappingEngine::finishPass(bool ended) {
     if (!ended && !anyPressed_) {
         view_.setStatusPanel(2, status::kBlank);
         if (!readFailureShown_) view_.setStatusPanel(1, status::kAvailable);
@@ -97,7 +97,7 @@ void TestEngine::finishPass(bool ended) {
     if (changed_) view_.refreshTable();
 }
 
-void TestEngine::pressRule(int row, int button, std::string_view displayText) {
+void MappingEngine::pressRule(int row, int button, std::string_view displayText) {
     anyPressed_ = true;
     panelText_ = "Button ";
     panelText_ += std::to_string(button);
@@ -133,7 +133,7 @@ void TestEngine::pressRule(int row, int button, std::string_view displayText) {
     state.held = true;
 }
 
-void TestEngine::releaseRule(int row) {
+void MappingEngine::releaseRule(int row) {
     RowState& state = rows_[static_cast<std::size_t>(row)];
     if (!state.held) return;
     view_.setRowLook(row, RowLook::Idle);
@@ -145,7 +145,7 @@ void TestEngine::releaseRule(int row) {
     state.held = false;
 }
 
-void TestEngine::sendMacro(int row, const CompiledRow& keys, int times) {
+void MappingEngine::sendMacro(int row, const CompiledRow& keys, int times) {
     const RowSettings& settings = mappings_.settings[static_cast<std::size_t>(row)];
     setLocks(settings.numLock, settings.capsLock, settings.scrollLock);
     for (int t = 0; t < times; ++t) {
@@ -158,7 +158,7 @@ void TestEngine::sendMacro(int row, const CompiledRow& keys, int times) {
     setLocks(0, 0, 0);
 }
 
-void TestEngine::setLocks(int numLock, int capsLock, int scrollLock) {
+void MappingEngine::setLocks(int numLock, int capsLock, int scrollLock) {
     SetKeyState(output_, vk::NumLock, numLock);
     SetKeyState(output_, vk::CapsLock, capsLock);
     SetKeyState(output_, vk::ScrollLock, scrollLock);

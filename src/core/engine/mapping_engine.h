@@ -1,5 +1,5 @@
 #pragma once
-// The test engine: turns device button presses into keystrokes. Each poll pass reads every device
+// The mapping engine: turns device button presses into keystrokes. Each poll pass reads every device
 // once and runs each mapped button through the press rule (button down) or the release rule
 // (button up). The editor's test mode and the runner drive the same engine.
 #include <limits>
@@ -29,9 +29,9 @@ struct EngineOptions {
     bool stopAtRowCount = false;
 };
 
-class TestEngine {
+class MappingEngine {
 public:
-    TestEngine(KeyOutput& output, Clock& clock, EngineView& view, EngineOptions options = {});
+    MappingEngine(KeyOutput& output, Clock& clock, EngineView& view, EngineOptions options = {});
 
     // New devices (after a detection): all present again, and nothing mapped until compile.
     void setDevices(EngineDevices devices);

@@ -23,7 +23,7 @@ std::string lines(std::initializer_list<std::string_view> parts) {
     return text;
 }
 
-TestToggle startTest(EditorSession& session, TestEngine& engine, const TestModeServices& services) {
+TestToggle startTest(EditorSession& session, MappingEngine& engine, const TestModeServices& services) {
     if (session.devices.empty()) {
         services.boxes.show(noDevicesMessage());
         return TestToggle::None;
@@ -61,7 +61,7 @@ TestToggle stopTest(EditorSession& session, const TestModeServices& services) {
 
 }  // namespace
 
-TestToggle Test_Mappings(EditorSession& session, TestEngine& engine,
+TestToggle Test_Mappings(EditorSession& session, MappingEngine& engine,
                          const TestModeServices& services) {
     const Tab* tab = session.tabs.selected();
     if (tab == nullptr || tab->key == kBlankKey) return TestToggle::None;

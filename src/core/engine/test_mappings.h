@@ -34,7 +34,7 @@ enum class TestToggle {
 
 // Starts the test when session.testing is false, otherwise stops it. The engine must hold the
 // devices of session.devices, in the same order.
-TestToggle Test_Mappings(EditorSession& session, TestEngine& engine,
+TestToggle Test_Mappings(EditorSession& session, MappingEngine& engine,
                          const TestModeServices& services);
 
 // Message texts of the test mode.

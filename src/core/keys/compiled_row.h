@@ -1,6 +1,6 @@
 #pragma once
 // A compiled press or release row: the resolved keys of a Mapping row's 16 steps, so that a test
-// pass only indexes tables. The test engine keeps its per-row settings beside it.
+// pass only indexes tables. The mapping engine keeps its per-row settings beside it.
 #include <array>
 
 #include "table/mapping_row.h"

@@ -17,7 +17,7 @@ struct ScanCode {
 //   that of ENTER.
 // - PAUSE sends 0x45, the Num Lock code, so a PAUSE step toggles Num Lock on a real keyboard.
 // "PRINT SCREEN" (42) is not mapped and resolves to 0: a step of that key sends nothing useful,
-// and a first slot with scan code 0 is skipped by the test engine altogether.
+// and a first slot with scan code 0 is skipped by the mapping engine altogether.
 constexpr ScanCode kScanCodes[] = {
     {8, 0x0E},    // BACKSPACE
     {9, 0x0F},    // TAB

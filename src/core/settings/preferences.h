@@ -39,7 +39,7 @@ struct PreferencesValues {
     bool operator==(const PreferencesValues&) const = default;
 };
 
-// What the window does with applied values: the timings go to the test engine at once, also
+// What the window does with applied values: the timings go to the mapping engine at once, also
 // in the middle of a test.
 struct AppliedPreferences {
     bool associate = false;

@@ -1,5 +1,5 @@
 #pragma once
-// The runner's loop: the test engine reading every mapped button of the devices a configuration
+// The runner's loop: the mapping engine reading every mapped button of the devices a configuration
 // maps, a pass every poll interval, devices picked up again as they come and go.
 #include <functional>
 #include <ostream>
@@ -44,7 +44,7 @@ private:
     Clock& clock_;
     std::ostream& log_;
     QuietEngineView view_;
-    TestEngine engine_;
+    MappingEngine engine_;
     std::vector<DeviceSource> sources_;
     std::vector<RedetectSchedule> schedules_;
     DeviceSlots slots_;

@@ -27,7 +27,7 @@ protected:
         table.append(mappedRow("PAD-A", 2, {{"C", "C"}}));
     }
     void start(EngineOptions options = {}) {
-        engine = std::make_unique<TestEngine>(out, clock, view, options);
+        engine = std::make_unique<MappingEngine>(out, clock, view, options);
         engine->setDevices({{&backend1, &backend2}, {&padA, &padB}});
         engine->compile(table);
     }
@@ -47,7 +47,7 @@ protected:
     FakeDevice padA{"PAD-A", 4, &log};
     FakeDevice padB{"PAD-B", 4, &log};
     MappingTable table;
-    std::unique_ptr<TestEngine> engine;
+    std::unique_ptr<MappingEngine> engine;
 };
 
 TEST_F(PollPass, BackEndsFirstThenEachDeviceWithItsOwnRows) {

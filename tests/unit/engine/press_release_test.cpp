@@ -53,7 +53,7 @@ protected:
     FakeDevice pad{"PAD", 8};
     MappingTable table;
     EngineTimings timings{0.5, 0.035, 0};
-    TestEngine engine{out, clock, view};
+    MappingEngine engine{out, clock, view};
 };
 
 TEST_F(PressRelease, PressMacroOnceOnTheFirstPassReleaseMacroOnceOnRelease) {

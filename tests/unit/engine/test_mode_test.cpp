@@ -62,7 +62,7 @@ protected:
     RecordingOutput out{clock};
     RecordingView view;
     FakeDevice pad{"PAD", 2};
-    TestEngine engine{out, clock, view, {true}};
+    MappingEngine engine{out, clock, view, {true}};
     LoggedBoxes boxes;
     FakePriority priority;
     MemoryStore store;
