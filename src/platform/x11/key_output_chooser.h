@@ -17,13 +17,13 @@ struct KeyOutputPlaces {
     std::string uinputPath = kUinputPath;
     std::string display;  // "" = $DISPLAY
     // Hears, once, what the user should know about the lock keys (uinput).
-    std::function<void(const std::string&)> notice;
+    std::function<void(const std::string&)> notice = {};
 };
 
 struct OpenedKeyOutput {
     std::unique_ptr<KeyOutput> output;  // null when none can send keys
     OutputChoice choice;                // its name, or the reason there is none
-    std::string layout;                 // "Keyboard layout: German (X server)"; "" without output
+    std::string layout = {};  // "Keyboard layout: German (X server)"; "" without output
 };
 
 // Probes both outputs, opens the one chooseKeyOutput() prefers and falls back to the other when

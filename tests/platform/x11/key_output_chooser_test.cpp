@@ -17,7 +17,7 @@ class KeyOutputChooserTest : public XDisplayTest {};
 TEST_F(KeyOutputChooserTest, FallsBackToXTestAndItSends) {
     // /dev/null opens like a uinput node but makes no keyboard: the fallback after a failed open.
     for (const char* uinputPath : {kNoUinput, "/dev/null"}) {
-        OpenedKeyOutput opened = openKeyOutput({uinputPath, server_->display(), {}});
+        OpenedKeyOutput opened = openKeyOutput({uinputPath, server_->display()});
         ASSERT_NE(opened.output, nullptr) << uinputPath;
         EXPECT_EQ(opened.choice.kind, OutputKind::XTest);
         EXPECT_EQ(opened.choice.name, "X11 XTest");
@@ -31,7 +31,7 @@ TEST_F(KeyOutputChooserTest, FallsBackToXTestAndItSends) {
 TEST_F(KeyOutputChooserTest, ADisplayWithoutXTestIsNamedInTheReason) {
     XvfbServer noXTest({"-tst"});
     ASSERT_TRUE(noXTest.running()) << noXTest.problem();
-    OpenedKeyOutput opened = openKeyOutput({kNoUinput, noXTest.display(), {}});
+    OpenedKeyOutput opened = openKeyOutput({kNoUinput, noXTest.display()});
     EXPECT_EQ(opened.output, nullptr);
     EXPECT_EQ(opened.choice.kind, OutputKind::None);
     EXPECT_EQ(opened.choice.reason,
@@ -40,7 +40,7 @@ TEST_F(KeyOutputChooserTest, ADisplayWithoutXTestIsNamedInTheReason) {
 }
 
 TEST(KeyOutputChooser, NoOutputWithoutUinputAndDisplay) {
-    OpenedKeyOutput opened = openKeyOutput({kNoUinput, ":65000", {}});
+    OpenedKeyOutput opened = openKeyOutput({kNoUinput, ":65000"});
     EXPECT_EQ(opened.output, nullptr);
     EXPECT_EQ(opened.choice.kind, OutputKind::None);
     EXPECT_EQ(opened.choice.reason,
