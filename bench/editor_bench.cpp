@@ -77,6 +77,9 @@ public:
     std::optional<RuntimeError> moveToTrash(const std::string&) override {
         return runtimeError(err::PermissionDenied);
     }
+    std::optional<RuntimeError> deletePermanently(const std::string&) override {
+        return runtimeError(err::PermissionDenied);
+    }
 };
 
 struct Figures {

@@ -61,6 +61,9 @@ public:
     std::optional<RuntimeError> moveToTrash(const std::string&) override {
         return runtimeError(err::PermissionDenied);
     }
+    std::optional<RuntimeError> deletePermanently(const std::string&) override {
+        return runtimeError(err::PermissionDenied);
+    }
 };
 
 // Forwards to the timed output, which outlives every test.

@@ -43,8 +43,10 @@ int main(int argc, char* argv[]) {
     PosixFileSystem files;
     const std::string commandLine = commandLineText(options.arguments);
     SingleInstance instance(SingleInstance::defaultName());
-    // The running editor gets the file as a full path: its current folder is not ours.
-    if (instance.handOver(QString::fromStdString(commandLinePath(commandLine, files)))) return 0;
+    // The running editor gets the file as a full path: its current folder is not ours. From
+    // here on this start answers later ones, also during its splash and start-up messages.
+    const QString fullPath = QString::fromStdString(commandLinePath(commandLine, files));
+    if (instance.handOverOrListen(fullPath)) return 0;
 
     // Attached before the devices are detected, so that the detection finds them.
     auto pads = attachVirtualJoysticks(virtualDevices.value());
@@ -72,8 +74,6 @@ int main(int argc, char* argv[]) {
     window.Form_Load(commandLine);
     window.show();
 
-    QObject::connect(&instance, &SingleInstance::secondStart, &window,
-                     [&window](const QString& line) { window.secondStart(line.toStdString()); });
-    instance.listen();
+    instance.deliverTo([&window](const QString& line) { window.secondStart(line.toStdString()); });
     return QApplication::exec();
 }

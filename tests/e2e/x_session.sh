@@ -1,6 +1,7 @@
 # Shared set-up of the end-to-end tests, sourced by them: tool checks (exit 77 = skipped), a
 # work folder removed at exit, a private Xvfb, and an environment that keeps everything the
-# editor writes (settings, data, the single-instance socket in TMPDIR) inside the work folder.
+# editor writes (settings, data, the single-instance socket in XDG_RUNTIME_DIR) inside the work
+# folder.
 # The sourcing script sets editor_pid when it starts the editor; fail() prints the editor's log.
 
 for tool in Xvfb xdotool import python3; do

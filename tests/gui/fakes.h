@@ -75,6 +75,10 @@ public:
         std::filesystem::remove(path);
         return std::nullopt;
     }
+    std::optional<RuntimeError> deletePermanently(const std::string& path) override {
+        std::filesystem::remove(path);
+        return std::nullopt;
+    }
 };
 
 }  // namespace velloran::testing

@@ -173,13 +173,10 @@ private slots:
         QHeaderView& header = *view.horizontalHeader();
 
         QCOMPARE(twipsToPixels(1700, 96), 113);
-        QCOMPARE(view.minStepColumnWidth(), twipsToPixels(1700, view.logicalDpiX()));
-        for (int c = col::FirstPress; c <= col::LastStep; ++c) {
-            QVERIFY(header.sectionSize(c) >= view.minStepColumnWidth());
-        }
+        QCOMPARE(view.minColumnWidth(), twipsToPixels(1700, view.logicalDpiX()));
+        for (int c = 0; c < col::Count; ++c)
+            QVERIFY(header.sectionSize(c) >= view.minColumnWidth());
         const int description = header.sectionSize(col::Description);
-        QVERIFY(description >= header.sectionSizeHint(col::Description));
-        QVERIFY(description < view.minStepColumnWidth());
 
         // A longer text widens its column once the model hears of the change, not before.
         table.row(0).cell(col::Description).text = std::string(60, 'W');

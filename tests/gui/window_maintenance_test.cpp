@@ -173,7 +173,7 @@ private slots:
         QTRY_VERIFY(
             view.columnWidth(col::DeviceId) >=
             view.fontMetrics().horizontalAdvance(QString::fromStdString(stick.displayName)));
-        QVERIFY(view.columnWidth(col::FirstPress) >= view.minStepColumnWidth());
+        QVERIFY(view.columnWidth(col::FirstPress) >= view.minColumnWidth());
     }
 
     void replaceDeviceMovesTheRowsToTheDeviceChosenInFormReplace() {

@@ -7,6 +7,7 @@ namespace velloran {
 class QtTrash final : public Trash {
 public:
     std::optional<RuntimeError> moveToTrash(const std::string& path) override;
+    std::optional<RuntimeError> deletePermanently(const std::string& path) override;
 };
 
 }  // namespace velloran

@@ -45,8 +45,13 @@ void TestMode::toggle() {
         auto engine = std::make_unique<MappingEngine>(output, parts_.clock, view_,
                                                    EngineOptions{.stopAtRowCount = true});
         engine->setDevices(parts_.devices.engineDevices());
-        const TestModeServices test{services.boxes, parts_.priority, services.store,
-                                    opened.output != nullptr, opened.choice.reason};
+        TestModeServices test{services.boxes, parts_.priority, services.store,
+                              opened.output != nullptr, opened.choice.reason};
+        test.showStatusNow = [this] {
+            StatusPanels& panels = *window_.controls().statusBar1;
+            panels.setPanelText(1, QString::fromStdString(window_.session().statusPanel1));
+            panels.repaint();
+        };
         if (Test_Mappings(session, *engine, test) == TestToggle::Started) {
             start(std::move(opened), std::move(engine));
         }

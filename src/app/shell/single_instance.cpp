@@ -1,20 +1,22 @@
 #include "shell/single_instance.h"
 
 #include <unistd.h>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
 #include <QLocalSocket>
 
-#include "base/version.h"
+#include "shell/instance_socket.h"
 
 namespace velloran {
 
 SingleInstance::SingleInstance(QString name, QObject* parent)
     : QObject(parent), name_(std::move(name)) {
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&server_, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = server_.nextPendingConnection()) {
             // The whole command line has arrived when the other start hangs up.
             connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
-                emit secondStart(QString::fromUtf8(socket->readAll()));
+                received(QString::fromUtf8(socket->readAll()));
                 socket->deleteLater();
             });
         }
@@ -22,7 +24,15 @@ SingleInstance::SingleInstance(QString name, QObject* parent)
 }
 
 QString SingleInstance::defaultName() {
-    return QString::fromStdString(mainWindowTitle()) + QStringLiteral(" %1").arg(getuid());
+    const InstancePlace place{
+        .runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR").toStdString(),
+        .tempDir = QDir::tempPath().toStdString(),
+        .userId = getuid(),
+        .platform = QGuiApplication::platformName().toStdString(),
+        .x11Display = qEnvironmentVariable("DISPLAY").toStdString(),
+        .waylandDisplay = qEnvironmentVariable("WAYLAND_DISPLAY").toStdString(),
+    };
+    return QString::fromStdString(instanceSocketPath(place));
 }
 
 bool SingleInstance::handOver(const QString& commandLine, int timeoutMs) const {
@@ -36,11 +46,31 @@ bool SingleInstance::handOver(const QString& commandLine, int timeoutMs) const {
     return true;
 }
 
-bool SingleInstance::listen() {
-    if (server_.listen(name_)) return true;
-    if (server_.serverError() != QAbstractSocket::AddressInUseError) return false;
-    QLocalServer::removeServer(name_);
-    return server_.listen(name_);
+bool SingleInstance::handOverOrListen(const QString& commandLine) {
+    // Taking the name first leaves no moment in which two starts both find no editor. (The
+    // server's access options would replace a live socket instead of failing: the socket is
+    // made the user's own afterwards.)
+    if (!server_.listen(name_)) {
+        if (server_.serverError() != QAbstractSocket::AddressInUseError) return false;
+        if (handOver(commandLine)) return true;
+        QLocalServer::removeServer(name_);
+        if (!server_.listen(name_)) return false;
+    }
+    QFile::setPermissions(server_.fullServerName(), QFile::ReadOwner | QFile::WriteOwner);
+    return false;
+}
+
+void SingleInstance::deliverTo(std::function<void(const QString&)> receiver) {
+    receiver_ = std::move(receiver);
+    for (const QString& line : std::exchange(pending_, {})) receiver_(line);
+}
+
+void SingleInstance::received(const QString& commandLine) {
+    if (receiver_) {
+        receiver_(commandLine);
+    } else {
+        pending_.append(commandLine);
+    }
 }
 
 }  // namespace velloran

@@ -1,10 +1,13 @@
 #pragma once
-// One editor per user: a start finds a running editor by a local socket named after the main
-// window's title, hands it its command line and ends; the running editor comes to the front
-// and opens the file.
+// One editor per user and display: the first start listens on a local socket from the moment
+// it knows it is the first; a later start hands it its command line and ends. What arrives
+// while the first is still starting (splash, a start-up message) waits until its main window
+// is ready.
 #include <QLocalServer>
 #include <QObject>
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 namespace velloran {
 
@@ -13,24 +16,26 @@ class SingleInstance : public QObject {
 public:
     explicit SingleInstance(QString name, QObject* parent = nullptr);
 
-    // The main window's title and the user's id: another version of the program, or another
-    // user's editor, is not this user's running editor.
+    // The socket path for this user's editor on the display this process shows on.
     static QString defaultName();
 
     // MultiInst: true when a running editor took `commandLine` (the full path of the file to
-    // open, or empty), false when none answers.
-    bool handOver(const QString& commandLine, int timeoutMs = 2000) const;
+    // open, or empty); this start then ends. False when this start is the editor: it now
+    // answers later starts. A socket left behind by an editor that ended without closing it
+    // is taken over.
+    bool handOverOrListen(const QString& commandLine);
 
-    // Answers later starts from now on; false when the name cannot be taken. A name left behind
-    // by an editor that ended without closing its socket is taken over.
-    bool listen();
-
-signals:
-    void secondStart(const QString& commandLine);
+    // Hands every command line received so far, and each later one, to `receiver`.
+    void deliverTo(std::function<void(const QString&)> receiver);
 
 private:
+    bool handOver(const QString& commandLine, int timeoutMs = 2000) const;
+    void received(const QString& commandLine);
+
     QString name_;
     QLocalServer server_;
+    QStringList pending_;
+    std::function<void(const QString&)> receiver_;
 };
 
 }  // namespace velloran

@@ -49,10 +49,12 @@ MappingTableView::MappingTableView(QWidget* parent) : QTableView(parent) {
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(false);
+    // Neither a fit nor a drag of a header edge leaves a column narrower.
+    horizontalHeader()->setMinimumSectionSize(minColumnWidth());
 }
 
-int MappingTableView::minStepColumnWidth() const {
-    return twipsToPixels(kMinStepColumnTwips, logicalDpiX());
+int MappingTableView::minColumnWidth() const {
+    return twipsToPixels(kMinColumnTwips, logicalDpiX());
 }
 
 void MappingTableView::showModel(MappingTableModel* model) {
@@ -133,9 +135,9 @@ void MappingTableView::fitColumns() {
     const ColumnWidths& cells = model_->cellWidths(metrics);
     QHeaderView* header = horizontalHeader();
     for (int c = 0; c < col::Count; ++c) {
-        int width = std::max(cells[static_cast<std::size_t>(c)], header->sectionSizeHint(c));
-        if (isStepColumn(c)) width = std::max(width, minStepColumnWidth());
-        header->resizeSection(c, width);
+        // The header's minimum section size widens anything narrower to 1700 twips.
+        const int fitted = std::max(cells[static_cast<std::size_t>(c)], header->sectionSizeHint(c));
+        header->resizeSection(c, fitted);
     }
 }
 

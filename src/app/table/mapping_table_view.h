@@ -19,8 +19,8 @@ public:
     void showModel(MappingTableModel* model);
     MappingTableModel* tableModel() const { return model_.data(); }
 
-    // Step columns are never narrower than this (1700 twips).
-    int minStepColumnWidth() const;
+    // No column is ever narrower than this (1700 twips), whatever fits or resizes it.
+    int minColumnWidth() const;
 
     // The 0-based row and the column at a point of the viewport; row -1 beside every row.
     struct Hit {
@@ -49,7 +49,7 @@ protected:
 private:
     // The table's background and enabled state.
     void refreshLook();
-    // Each column as wide as its widest cell or its header; step columns at least 1700 twips.
+    // Each column as wide as its widest cell or its header, and at least 1700 twips.
     void fitColumns();
 
     QPointer<MappingTableModel> model_;

@@ -14,11 +14,14 @@ class FileSystem {
 public:
     virtual ~FileSystem() = default;
 
-    // The whole content of a file.
+    // The whole content of a file. Anything but a regular file (a folder, FIFO or device) gives
+    // the same error, at once.
     virtual Result<std::string> readFile(const std::string& path) = 0;
 
     // Replaces the file's content so that a failure at any point leaves the previous content
-    // intact (write a temporary file beside it, flush, rename over).
+    // intact (write a temporary file beside it, flush, rename over). Where that would change
+    // what the file is (a folder that takes no new file, other hard links, an owner that cannot
+    // be given) the file is rewritten in place and flushed instead.
     virtual std::optional<RuntimeError> writeFileAtomically(const std::string& path,
                                                             std::string_view bytes) = 0;
 

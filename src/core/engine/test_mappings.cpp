@@ -41,6 +41,7 @@ TestToggle startTest(EditorSession& session, MappingEngine& engine, const TestMo
 
     const std::string kept = session.statusPanel1;
     session.statusPanel1 = "Compiling Key Mappings...";
+    services.showStatusNow();
     if (const MappingTable* table = session.currentTable()) engine.compile(*table);
     session.statusPanel1 = kept;
 

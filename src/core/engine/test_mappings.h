@@ -2,6 +2,7 @@
 // Test_Mappings: the editor's test mode on and off. Starting checks that there is something to
 // read and a way to type, warns, compiles the current table and raises the process priority;
 // stopping lowers it again and puts every row back to its idle look.
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,9 @@ struct TestModeServices {
     bool canSendKeys = false;
     // Why it could not, for the message ("" when unknown).
     std::string keyOutputReason;
+    // Puts the session's status panels on screen at once: compiling holds the event loop, and
+    // what it says must show meanwhile.
+    std::function<void()> showStatusNow = [] {};
 };
 
 // What the window does next.

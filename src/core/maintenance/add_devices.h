@@ -9,7 +9,7 @@
 namespace velloran {
 
 // Asks first; re-marks every row, adds the missing rows and reports the counts. The window
-// then fits the columns (step columns at least kMinStepColumnTwips wide).
+// then fits the columns (every column at least kMinColumnTwips wide).
 MaintenanceOutcome Add_Devices(EditorSession& session, MessageBoxes& boxes);
 
 Message nothingToAddMessage();

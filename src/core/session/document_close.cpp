@@ -19,6 +19,28 @@ void closeEntry(EditorSession& session, const std::string& key) {
     session.tabs.remove(key);
 }
 
+// Takes an entry's file away: to the trash, or for good where it cannot go there and the user
+// agrees. False when the file stays: its entry stays too, rather than vanishing now and coming
+// back at the next start.
+bool removeFile(const DocumentServices& services, const std::string& path,
+                const std::string& name) {
+    if (!services.files.exists(path)) return true;  // gone already: nothing to keep
+    if (!services.trash.moveToTrash(path)) return true;
+    std::string question = "The file \"" + name + "\" cannot be moved to the trash.";
+    question += kCrLf;
+    question += kCrLf;
+    question += "Do you want to delete it permanently?";
+    if (services.boxes.ask(Icon::Exclamation, "Confirm File Delete", question, Buttons::YesNo) !=
+        Answer::Yes) {
+        return false;
+    }
+    if (auto e = services.trash.deletePermanently(path)) {
+        services.boxes.show(fileIoErrorBox(*e));
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void close_click(EditorSession& session, const DocumentServices& services) {
@@ -63,13 +85,10 @@ void delete_click(EditorSession& session, const DocumentServices& services, bool
             "Are you sure you want to delete \"" + selected->text + "\"!", Buttons::YesNo);
         if (answer != Answer::Yes) return;
     }
-    if (!state::neverSaved(selected->state)) {
-        const std::string path = entryValue(services.store, key, settings::kEntryPath);
-        // A file that is gone already needs no trash; one that cannot be moved stays, and is
-        // listed again at the next start.
-        if (services.files.exists(path)) {
-            if (auto e = services.trash.moveToTrash(path)) services.boxes.show(fileIoErrorBox(*e));
-        }
+    if (!state::neverSaved(selected->state) &&
+        !removeFile(services, entryValue(services.store, key, settings::kEntryPath),
+                    selected->text)) {
+        return;
     }
     dropEntry(session, services.store, key);
     if (session.tabs.empty()) session.resetToBlank();

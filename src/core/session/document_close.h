@@ -11,7 +11,8 @@ namespace velloran {
 void close_click(EditorSession& session, const DocumentServices& services);
 
 // Removes the selected entry from the list and the store; a configuration that has a file
-// has it moved to the trash. `confirm` asks the user first.
+// has it moved to the trash, or deleted for good when it cannot go there and the user says so
+// (otherwise file and entry stay). `confirm` asks the user first.
 void delete_click(EditorSession& session, const DocumentServices& services, bool confirm);
 
 }  // namespace velloran

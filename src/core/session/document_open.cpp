@@ -32,6 +32,11 @@ void handleLoadFailure(EditorSession& session, const DocumentServices& services,
         // Delete moves the file to the trash only for a configuration that has a file.
         setState(session, key, deleteFile ? state::Unchanged : state::New);
         delete_click(session, services, false);
+        // A file kept after all (no trash, not deleted for good) loses its entry, as after No.
+        if (deleteFile && session.list.find(key) != nullptr) {
+            setState(session, key, state::New);
+            delete_click(session, services, false);
+        }
         return;
     }
     services.boxes.show(failure.box);

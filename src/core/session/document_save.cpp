@@ -28,15 +28,45 @@ FileDialogRequest saveDialog(SettingsStore& store, const ListEntry& entry) {
     return request;
 }
 
+// The entries other than `keep` that list the file at `path`.
+std::vector<std::string> otherEntriesOf(SettingsStore& store, const std::string& path,
+                                        const std::string& keep) {
+    std::vector<std::string> keys;
+    for (const std::string& key : subkeyNames(store, Root::CurrentUser, kUserKey)) {
+        if (!sameKeyName(key, keep) && entryValue(store, key, settings::kEntryPath) == path) {
+            keys.push_back(key);
+        }
+    }
+    return keys;
+}
+
 // An entry whose file now holds another configuration would list what is no longer there; its
 // entry goes, the file stays.
 void dropOtherEntriesOf(EditorSession& session, SettingsStore& store, const std::string& path,
                         const std::string& keep) {
-    for (const std::string& key : subkeyNames(store, Root::CurrentUser, kUserKey)) {
-        if (!sameKeyName(key, keep) && entryValue(store, key, settings::kEntryPath) == path) {
-            dropEntry(session, store, key);
-        }
+    for (const std::string& key : otherEntriesOf(store, path, keep)) dropEntry(session, store, key);
+}
+
+// Saving over the file of an entry with unsaved changes drops those changes with the entry:
+// the user says so first. False when the Save As is cancelled.
+bool mayDropChangedEntries(const EditorSession& session, const DocumentServices& services,
+                           const std::string& path, const std::string& keep) {
+    for (const std::string& key : otherEntriesOf(services.store, path, keep)) {
+        const ListEntry* other = session.list.find(key);
+        if (other == nullptr || other->state != state::Changed) continue;
+        std::string question = "\"" + other->text + "\" is open with unsaved changes.";
+        question += kCrLf;
+        question += kCrLf;
+        question += "Save over it and lose those changes?";
+        return services.boxes.ask(Icon::Exclamation, "Confirm Save As", question, Buttons::YesNo) ==
+               Answer::Yes;
     }
+    return true;
+}
+
+// Save As of a configuration that has a file, to a new file, writes a copy under a new key.
+bool savesACopy(int code, const SaveAsChoice& choice) {
+    return !state::neverSaved(code) && choice.result == saveas::NewKey;
 }
 
 // Settles the key and file a Save As writes to; returns the key.
@@ -49,7 +79,7 @@ std::string retarget(EditorSession& session, const DocumentServices& services,
                      const std::string& key, int code, const SaveAsChoice& choice) {
     SettingsStore& store = services.store;
     const std::string name = fileNameOf(choice.path);
-    const bool copy = !state::neverSaved(code) && choice.result == saveas::NewKey;
+    const bool copy = savesACopy(code, choice);
     const std::string target = copy ? choice.key : key;
     dropOtherEntriesOf(session, store, choice.path, target);
 
@@ -128,6 +158,11 @@ SaveOutcome save_click(EditorSession& session, const DocumentServices& services,
         if (choice.result == saveas::CannotSave) {
             services.boxes.message(Icon::Exclamation, "Save Error", "Cannot save to file!");
             return SaveOutcome::Failed;
+        }
+        if (!mayDropChangedEntries(session, services, choice.path,
+                                   savesACopy(code, choice) ? choice.key : key)) {
+            if (ListEntry* own = session.list.find(key)) own->state = code;
+            return SaveOutcome::Cancelled;
         }
         key = retarget(session, services, key, code, choice);
     }

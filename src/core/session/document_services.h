@@ -25,11 +25,13 @@ public:
                                const std::string& workingFolder) = 0;
 };
 
-// The desktop trash, from which the user can restore a deleted configuration.
+// The desktop trash, from which the user can restore a deleted configuration, and deleting
+// for good where a volume has no trash.
 class Trash {
 public:
     virtual ~Trash() = default;
     virtual std::optional<RuntimeError> moveToTrash(const std::string& path) = 0;
+    virtual std::optional<RuntimeError> deletePermanently(const std::string& path) = 0;
 };
 
 // Folders of the installed program; each ends in "/".

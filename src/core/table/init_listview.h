@@ -29,9 +29,8 @@ struct TableControlEffects {
     int shownIndex = TableDictionary::kTemplateIndex;  // shown in front; every other is hidden
 };
 
-// Step columns are never narrower than 1700 twips after auto-sizing (at 96 dpi).
-inline constexpr int kMinStepColumnTwips = 1700;
-inline constexpr int kMinStepColumnPixels = kMinStepColumnTwips * 96 / 1440;
+// No column is narrower than 1700 twips after auto-sizing or a resize.
+inline constexpr int kMinColumnTwips = 1700;
 
 // Gets the table of `key` ready for `mode`: its rows built, its background set to `background`
 // and, unless it is the template, enabled. `source` is read by Clone only; without one the

@@ -58,6 +58,11 @@ std::string directoryOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
+// A folder, FIFO, socket or device node: the error a folder gives.
+RuntimeError notARegularFile() {
+    return runtimeErrorFromErrno(EISDIR);
+}
+
 std::string temporaryNameFor(const std::string& target) {
     static std::mt19937_64 rng{std::random_device{}()};
     const auto slash = target.rfind('/');
@@ -72,13 +77,17 @@ PosixFileSystem::PosixFileSystem() : write_(&::write) {}
 
 Result<std::string> PosixFileSystem::readFile(const std::string& path) {
     if (path.empty()) return runtimeError(err::BadFileName);
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) return runtimeErrorFromErrno(errno);
+    // Opening a FIFO waits for a writer and a device node may never end: only regular files
+    // are read, and the open itself does not wait in case the path changes in between.
     struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return runtimeErrorFromErrno(errno);
+    if (!S_ISREG(st.st_mode)) return notARegularFile();
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.get() < 0) return runtimeErrorFromErrno(errno);
     if (::fstat(fd.get(), &st) != 0) return runtimeErrorFromErrno(errno);
-    if (S_ISDIR(st.st_mode)) return runtimeErrorFromErrno(EISDIR);
+    if (!S_ISREG(st.st_mode)) return notARegularFile();
     std::string content;
-    if (S_ISREG(st.st_mode)) content.reserve(static_cast<std::size_t>(st.st_size));
+    content.reserve(static_cast<std::size_t>(st.st_size));
     char buf[1 << 16];
     for (;;) {
         const ssize_t n = ::read(fd.get(), buf, sizeof buf);
@@ -99,7 +108,9 @@ std::optional<RuntimeError> PosixFileSystem::writeFileAtomically(const std::stri
 
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0;
-    if (replacing && S_ISDIR(old.st_mode)) return runtimeErrorFromErrno(EISDIR);
+    if (replacing && !S_ISREG(old.st_mode)) return notARegularFile();
+    // A file with other hard links stays one file with them: only its content changes.
+    if (replacing && old.st_nlink > 1) return writeInPlace(target, bytes);
 
     std::string tmp;
     int raw = -1;
@@ -108,7 +119,12 @@ std::optional<RuntimeError> PosixFileSystem::writeFileAtomically(const std::stri
         raw = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (raw < 0 && errno != EEXIST) break;
     }
-    if (raw < 0) return runtimeErrorFromErrno(errno);
+    if (raw < 0) {
+        const int e = errno;
+        // A folder that takes no new files may still hold a file the user can write.
+        if (replacing && (e == EACCES || e == EPERM)) return writeInPlace(target, bytes);
+        return runtimeErrorFromErrno(e);
+    }
     Fd fd(raw);
 
     auto fail = [&](int e) -> std::optional<RuntimeError> {
@@ -117,17 +133,19 @@ std::optional<RuntimeError> PosixFileSystem::writeFileAtomically(const std::stri
         return runtimeErrorFromErrno(e);
     };
 
-    if (replacing) (void)::fchmod(fd.get(), old.st_mode & 07777);
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = write_(fd.get(), bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return fail(errno);
+    if (replacing) {
+        // The file keeps its owner; where the owner cannot be given, it is written in place.
+        struct stat made {};
+        const bool sameOwner =
+            ::fstat(fd.get(), &made) == 0 && made.st_uid == old.st_uid && made.st_gid == old.st_gid;
+        if (!sameOwner && ::fchown(fd.get(), old.st_uid, old.st_gid) != 0) {
+            fd.reset();
+            ::unlink(tmp.c_str());
+            return writeInPlace(target, bytes);
         }
-        if (n == 0) return fail(ENOSPC);
-        done += static_cast<std::size_t>(n);
+        (void)::fchmod(fd.get(), old.st_mode & 07777);
     }
+    if (const int e = writeAll(fd.get(), bytes)) return fail(e);
     if (::fsync(fd.get()) != 0) return fail(errno);
     if (fd.reset() != 0) return fail(errno);
     if (::rename(tmp.c_str(), target.c_str()) != 0) return fail(errno);
@@ -138,9 +156,41 @@ std::optional<RuntimeError> PosixFileSystem::writeFileAtomically(const std::stri
     return std::nullopt;
 }
 
+std::optional<RuntimeError> PosixFileSystem::writeInPlace(const std::string& target,
+                                                          std::string_view bytes) {
+    // Not truncated at open: a file that cannot be opened keeps its content.
+    Fd fd(::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.get() < 0) return runtimeErrorFromErrno(errno);
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) return runtimeErrorFromErrno(errno);
+    if (!S_ISREG(st.st_mode)) return notARegularFile();
+    if (::ftruncate(fd.get(), 0) != 0) return runtimeErrorFromErrno(errno);
+    if (const int e = writeAll(fd.get(), bytes)) return runtimeErrorFromErrno(e);
+    if (::fsync(fd.get()) != 0) return runtimeErrorFromErrno(errno);
+    if (fd.reset() != 0) return runtimeErrorFromErrno(errno);
+    return std::nullopt;
+}
+
+int PosixFileSystem::writeAll(int fd, std::string_view bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = write_(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        if (n == 0) return ENOSPC;
+        done += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
 std::optional<RuntimeError> PosixFileSystem::probeWritable(const std::string& path) {
     if (path.empty()) return runtimeError(err::BadFileName);
-    Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
+    // Opening a FIFO for writing waits for a reader.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return notARegularFile();
+    Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666));
     if (fd.get() < 0) return runtimeErrorFromErrno(errno);
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The file system on POSIX: durable replacement through a temporary file, fsync and rename;
-// folder listings and full paths.
+// The file system on POSIX: durable replacement through a temporary file, fsync and rename
+// (in place where the folder takes no new file or the file has other hard links); only regular
+// files are read or written; folder listings and full paths.
 #include <sys/types.h>
 
 #include <functional>
@@ -28,6 +29,11 @@ public:
     void setWriteFunction(WriteFunction write) { write_ = std::move(write); }
 
 private:
+    // Truncates, writes and flushes the file itself: for files that must stay the same file.
+    std::optional<RuntimeError> writeInPlace(const std::string& target, std::string_view bytes);
+    // 0, or the errno of the failed write.
+    int writeAll(int fd, std::string_view bytes);
+
     WriteFunction write_;
 };
 

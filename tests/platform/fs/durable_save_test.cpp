@@ -109,12 +109,13 @@ TEST_F(DurableSave, DiskFullAtAnyByteLeavesTheOldFileAndNoTemporary) {
     EXPECT_EQ(entriesOf(dir), std::vector<std::string>{"flight.vlz"});
 }
 
-TEST_F(DurableSave, ReadOnlyFolderReportsPermissionDeniedAndKeepsTheFile) {
+TEST_F(DurableSave, ReadOnlyFileInReadOnlyFolderReportsPermissionDeniedAndKeepsTheFile) {
     if (::geteuid() == 0) {
         GTEST_SKIP() << "running as root: folder permissions do not stop root from writing";
     }
     const std::string old = serializeConfiguration(realisticRows(1));
     putFile(target, old);
+    ASSERT_EQ(::chmod(target.c_str(), 0400), 0);
     ASSERT_EQ(::chmod(dir.c_str(), 0500), 0);
 
     const auto failure = saveConfiguration(fs, target, realisticRows(3));

@@ -112,7 +112,10 @@ TEST_F(TestMode, NothingWithoutAnOpenConfiguration) {
 
 TEST_F(TestMode, StartWarnsCompilesRaisesPriorityAndReadsTheTimings) {
     store.SaveString(Root::CurrentUser, kConfigKey, settings::kRotaryRate, "100");
+    std::string shownWhileCompiling;
+    services.showStatusNow = [&] { shownWhileCompiling = session.statusPanel1; };
     EXPECT_EQ(toggle(), TestToggle::Started);
+    EXPECT_EQ(shownWhileCompiling, "Compiling Key Mappings...");
 
     const std::string warning =
         "This function is intended for testing purposes only.\r\n\r\nIf you wish to run this "

@@ -87,9 +87,17 @@ class FakeTrash : public Trash {
 public:
     explicit FakeTrash(MemoryFiles& files) : files_(files) {}
     std::vector<std::string> trashed;
+    std::vector<std::string> deleted;
+    std::optional<RuntimeError> trashError;  // a volume without a trash
 
     std::optional<RuntimeError> moveToTrash(const std::string& path) override {
+        if (trashError) return trashError;
         trashed.push_back(path);
+        files_.files.erase(path);
+        return std::nullopt;
+    }
+    std::optional<RuntimeError> deletePermanently(const std::string& path) override {
+        deleted.push_back(path);
         files_.files.erase(path);
         return std::nullopt;
     }

@@ -1,0 +1,108 @@
+// Saves that must keep the file the same file (read-only folder, hard links, another owner),
+// and paths that are no regular file.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "fs/posix_file_system.h"
+
+namespace velloran {
+namespace {
+
+namespace fsys = std::filesystem;
+constexpr uid_t kNobody = 65534;
+
+class WriteInPlace : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string templ = (fsys::temp_directory_path() / "vlz-inplace-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(templ.data()), nullptr);
+        dir = templ;
+        std::ofstream(file = dir / "pad.vlz") << "old content, longer than the new one";
+    }
+    void TearDown() override {
+        ::chmod(dir.c_str(), 0700);
+        fsys::remove_all(dir);
+    }
+    static struct stat statOf(const fsys::path& p) {
+        struct stat st {};
+        EXPECT_EQ(::stat(p.c_str(), &st), 0);
+        return st;
+    }
+    static std::string contentOf(const fsys::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    fsys::path dir, file;
+    PosixFileSystem fs;
+};
+
+TEST_F(WriteInPlace, HardLinksStayOneFile) {
+    fsys::create_hard_link(file, dir / "link.vlz");
+    const ino_t inode = statOf(file).st_ino;
+    ASSERT_FALSE(fs.writeFileAtomically(file, "new"));
+    EXPECT_EQ(contentOf(dir / "link.vlz"), "new");
+    EXPECT_EQ(statOf(file).st_ino, inode);
+}
+
+TEST_F(WriteInPlace, WritableFileInAFolderThatTakesNoNewFile) {
+    // Root passes folder permissions: the save runs as nobody, who owns the file only.
+    const bool root = ::geteuid() == 0;
+    ASSERT_EQ(::chmod(file.c_str(), 0604), 0);
+    if (root) {
+        ASSERT_EQ(::chown(file.c_str(), kNobody, kNobody), 0);
+        ASSERT_EQ(::chmod(dir.c_str(), 0755), 0);  // nobody may enter, not add files
+    }
+    const struct stat before = statOf(file);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const bool dropped = root ? ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0
+                                  : ::chmod(dir.c_str(), 0500) == 0;
+        ::_exit(!dropped ? 2 : fs.writeFileAtomically(file, "new") ? 1 : 0);
+    }
+    int status = -1;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(contentOf(file), "new");
+    const struct stat after = statOf(file);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_uid, before.st_uid);
+    EXPECT_EQ(after.st_mode, before.st_mode);
+    EXPECT_EQ(std::distance(fsys::directory_iterator(dir), fsys::directory_iterator()), 1);
+}
+
+TEST_F(WriteInPlace, AReplacedFileKeepsItsOwnerAndMode) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can make a file another user's";
+    ASSERT_EQ(::chown(file.c_str(), kNobody, kNobody), 0);
+    ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
+    ASSERT_FALSE(fs.writeFileAtomically(file, "new"));
+    const struct stat after = statOf(file);
+    EXPECT_EQ(after.st_uid, kNobody);
+    EXPECT_EQ(after.st_gid, kNobody);
+    EXPECT_EQ(after.st_mode & 07777, 0640u);
+}
+
+TEST_F(WriteInPlace, NoRegularFileGivesTheFolderErrorWithoutWaiting) {
+    fsys::create_directory(dir / "folder.vlz");
+    ASSERT_EQ(::mkfifo((dir / "fifo.vlz").c_str(), 0600), 0);
+    const auto folderError = fs.readFile(dir / "folder.vlz");
+    ASSERT_FALSE(folderError);
+    for (const fsys::path& p : {dir / "fifo.vlz", fsys::path("/dev/zero")}) {
+        EXPECT_EQ(fs.readFile(p).error(), folderError.error()) << p;
+        EXPECT_EQ(fs.probeWritable(p), folderError.error()) << p;
+    }
+    EXPECT_EQ(fs.writeFileAtomically(dir / "fifo.vlz", "x"), folderError.error());
+    EXPECT_TRUE(fsys::is_fifo(dir / "fifo.vlz"));
+}
+
+}  // namespace
+}  // namespace velloran
