@@ -8,7 +8,8 @@
 
 int main(int argc, char** argv) {
     if (argc < 4 || argc % 2 != 0) {
-        std::fprintf(stderr, "usage: render_png SOURCE.svg SIZE OUTPUT.png [SIZE OUTPUT.png ...]\n");
+        std::fprintf(stderr,
+                     "usage: render_png SOURCE.svg SIZE OUTPUT.png [SIZE OUTPUT.png ...]\n");
         return 2;
     }
     QSvgRenderer renderer(QString::fromLocal8Bit(argv[1]));

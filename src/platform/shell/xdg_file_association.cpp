@@ -60,8 +60,8 @@ std::vector<std::string> xdgDataDirs(const std::string& dataHome) {
 }
 
 XdgFileAssociation::XdgFileAssociation(SettingsStore& store, std::string dataHome,
-                                       std::vector<std::string> systemFolders,
-                                       std::string program, std::string defaultIcon)
+                                       std::vector<std::string> systemFolders, std::string program,
+                                       std::string defaultIcon)
     : store_(store),
       dataHome_(std::move(dataHome)),
       systemFolders_(std::move(systemFolders)),

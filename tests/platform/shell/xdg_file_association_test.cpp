@@ -81,8 +81,8 @@ protected:
     }
 
     XdgFileAssociation association() {
-        return XdgFileAssociation(store_, xdgDataHome(), {(root_ / "system/").string()},
-                                  selfPath(), "/usr/share/velloran/default.ico");
+        return XdgFileAssociation(store_, xdgDataHome(), {(root_ / "system/").string()}, selfPath(),
+                                  "/usr/share/velloran/default.ico");
     }
 
     Snapshot snapshot() const {
