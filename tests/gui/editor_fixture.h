@@ -34,6 +34,7 @@ public:
         qputenv("VELLORAN_SETTINGS", dir.filePath(QStringLiteral("settings.ini")).toUtf8());
         // Form_Load installs the file-type association: never into the user's own data folder.
         qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("xdg")).toUtf8());
+        qputenv("XDG_DATA_DIRS", dir.filePath(QStringLiteral("system")).toUtf8());
         store = std::make_unique<IniSettingsStore>(IniSettingsStore::defaultFilePath());
     }
 

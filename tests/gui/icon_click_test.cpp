@@ -35,8 +35,8 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     f.write(bytes);
 }
 
-QString shippedIcon() {
-    return QStringLiteral(VELLORAN_SOURCE_DIR "/packaging/icons/default.ico");
+QString shippedTypeIcon() {
+    return QStringLiteral(VELLORAN_SOURCE_DIR "/packaging/icons/application-vl-config.svg");
 }
 
 }  // namespace
@@ -85,7 +85,7 @@ private slots:
         QTest::newRow("svg") << "pad.svg" << true;
         QTest::newRow("ico that is no picture") << "broken.ico" << false;
         QTest::newRow("exe: its type's theme icon") << "tool.exe" << true;
-        QTest::newRow("vlz: text, no theme icon") << "notes.vlz" << false;
+        QTest::newRow("vlz: its type's icon, not the theme's") << "notes.vlz" << true;
         QTest::newRow("missing file") << "gone.png" << false;
     }
 
@@ -95,10 +95,13 @@ private slots:
         QCOMPARE(!GetAssociatedIcon(file(name.toLatin1())).isNull(), picture);
     }
 
-    void shippedDefaultIconHoldsThreeSizes() {
-        const QIcon icon = GetAssociatedIcon(shippedIcon());
-        QVERIFY(!icon.isNull());
-        QCOMPARE(icon.availableSizes(), (QList<QSize>{{48, 48}, {32, 32}, {16, 16}}));
+    // One picture: a configuration file looks like the type's icon file that "IconPath" names.
+    void configurationFileShowsTheTypeIcon() {
+        const QIcon typeIcon = GetAssociatedIcon(shippedTypeIcon());
+        const QIcon configuration = GetAssociatedIcon(file("notes.vlz"));
+        for (const int size : {16, 20, 35, 48}) {
+            QCOMPARE(configuration.pixmap(size).toImage(), typeIcon.pixmap(size).toImage());
+        }
     }
 
     void changeIconRemembersTheFileOfAPicture_data() {
@@ -109,7 +112,9 @@ private slots:
                                          << "file1" << true;
         QTest::newRow("closed entry, ico") << "pad.ico"
                                            << "file2" << true;
-        QTest::newRow("no picture") << "notes.vlz"
+        QTest::newRow("closed entry, vlz") << "notes.vlz"
+                                           << "file2" << true;
+        QTest::newRow("no picture") << "broken.ico"
                                     << "file1" << false;
     }
 

@@ -84,7 +84,7 @@ private slots:
             QVERIFY2(folder.ends_with('/') && folder.starts_with('/'), folder.c_str());
         }
         QCOMPARE(paths.programFolder, withSlash(QCoreApplication::applicationDirPath()));
-        QVERIFY(paths.assetFolder.ends_with("/share/velloran/"));
+        QVERIFY(paths.assetFolder.ends_with("/share/"));
         QCOMPARE(withSlash("/a/b/../c"), std::string("/a/c/"));
     }
 

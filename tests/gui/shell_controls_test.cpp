@@ -72,6 +72,7 @@ private slots:
         QVERIFY(ConfigurationListWidget::ghosted(*item));
         QCOMPARE(item->foreground().color(), oleColour(0x808080));
         const QImage own = icons::defaultConfiguration().pixmap(32).toImage();
+        QVERIFY(!item->icon().pixmap(32).isNull());
         QVERIFY(item->icon().pixmap(32).toImage() != own);
 
         list.find("file7")->ghosted = false;

@@ -16,7 +16,7 @@ SessionPaths qtSessionPaths() {
     const QString program = QCoreApplication::applicationDirPath();
     SessionPaths paths;
     paths.dataFolder = withSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    paths.assetFolder = withSlash(program + QStringLiteral("/../share/velloran"));
+    paths.assetFolder = withSlash(program + QStringLiteral("/../share"));
     paths.programFolder = withSlash(program);
     return paths;
 }

@@ -7,7 +7,7 @@
 namespace velloran {
 
 // The per-user data folder (QStandardPaths::AppDataLocation), the install's read-only data
-// folder beside the program's ("<prefix>/bin/velloran" reads "<prefix>/share/velloran/"), and
+// folder beside the program's ("<prefix>/bin/velloran" reads "<prefix>/share/"), and
 // the program's own folder; each ends in "/". Needs the application object.
 SessionPaths qtSessionPaths();
 

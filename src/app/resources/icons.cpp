@@ -61,7 +61,12 @@ QIcon rowIcon(int image) {
 }
 
 QIcon defaultConfiguration() {
-    return svg(QStringLiteral("configuration"));
+    // Drawn by the SVG icon engine, as the type's icon file the package installs (the same
+    // file) is, so that an entry showing that file and one showing a configuration file look
+    // alike at every size.
+    static const bool registered = (registerResources(), true);
+    (void)registered;
+    return QIcon(QStringLiteral(":/icons/configuration.svg"));
 }
 QIcon clearRow() {
     return svg(QStringLiteral("clear_row"));

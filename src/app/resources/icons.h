@@ -20,7 +20,8 @@ QIcon commandPicture(const QString& key);
 // ImageList4: the row icon, 1 idle, 2 while the row's button is held during a test.
 QIcon rowIcon(int image);
 
-// The picture of a configuration that has no icon file of its own (ImageList1 and ImageList1b).
+// The configuration picture, which is the configuration file type's icon (ImageList1 and
+// ImageList1b): the picture of configuration files and of entries without an icon file.
 QIcon defaultConfiguration();
 
 // Pictures of the remaining command buttons and of the toolbar's Help button.

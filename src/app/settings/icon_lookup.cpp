@@ -4,11 +4,16 @@
 #include <QImageReader>
 #include <QMimeDatabase>
 
+#include "resources/icons.h"
+#include "session/configuration_list_loading.h"
+
 namespace velloran {
 
 QIcon GetAssociatedIcon(const QString& path) {
     const QFileInfo info(path);
     if (!info.isFile()) return {};
+    // A configuration file shows its type's icon wherever the type is installed or not.
+    if (isConfigurationFile(info.fileName().toStdString())) return icons::defaultConfiguration();
     if (QImageReader::supportedImageFormats().contains(info.suffix().toLower().toLatin1())) {
         return QImageReader(path).canRead() ? QIcon(path) : QIcon();
     }

@@ -16,7 +16,10 @@ enum Role : int {
 
 QIcon ghostOf(const QIcon& icon) {
     QIcon ghost;
-    for (const QSize& size : icon.availableSizes()) {
+    QList<QSize> sizes = icon.availableSizes();
+    // A scalable picture (an SVG file) lists no sizes: take those the list and the tabs draw.
+    if (sizes.isEmpty()) sizes = {{16, 16}, {20, 20}, {32, 32}, {48, 48}};
+    for (const QSize& size : sizes) {
         ghost.addPixmap(icon.pixmap(size, QIcon::Disabled));
     }
     return ghost;

@@ -63,9 +63,10 @@ MainWindow::MainWindow(const DocumentServices& services, QWidget* parent)
         this);
     controls_.listView3->showModel(tableModel_);
     tableEvents_ = std::make_unique<TableEvents>(*this);
+    const std::string dataHome = xdgDataHome();
     association_ = std::make_unique<XdgFileAssociation>(
-        services_.store, xdgDataHome(), QCoreApplication::applicationFilePath().toStdString(),
-        services_.paths.defaultIcon());
+        services_.store, dataHome, xdgDataDirs(dataHome),
+        QCoreApplication::applicationFilePath().toStdString(), services_.paths.defaultIcon());
 
     registerShellCommands();
     registerDocumentCommands(*this);

@@ -13,13 +13,6 @@ namespace velloran {
 
 namespace {
 
-// The extension compares as the platform it came from did: without regard to case.
-bool isConfigurationFile(const std::string& name) {
-    constexpr std::string_view kExtension = ".vlz";
-    return name.size() > kExtension.size() &&
-           sameKeyName(std::string_view(name).substr(name.size() - kExtension.size()), kExtension);
-}
-
 std::set<std::string> listedPaths(SettingsStore& store) {
     std::set<std::string> paths;
     for (const std::string& key : subkeyNames(store, Root::CurrentUser, kUserKey)) {
@@ -29,6 +22,13 @@ std::set<std::string> listedPaths(SettingsStore& store) {
 }
 
 }  // namespace
+
+// The extension compares as the platform it came from did: without regard to case.
+bool isConfigurationFile(std::string_view name) {
+    constexpr std::string_view kExtension = ".vlz";
+    return name.size() > kExtension.size() &&
+           sameKeyName(name.substr(name.size() - kExtension.size()), kExtension);
+}
 
 void loadConfigurationList(EditorSession& session, const DocumentServices& services,
                            const std::string& folder) {

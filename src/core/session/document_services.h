@@ -10,6 +10,7 @@
 #include "base/file_system.h"
 #include "base/message_box.h"
 #include "base/runtime_error.h"
+#include "settings/association_files.h"
 #include "settings/settings_store.h"
 
 namespace velloran {
@@ -37,11 +38,12 @@ public:
 // Folders of the installed program; each ends in "/".
 struct SessionPaths {
     std::string dataFolder;     // per-user, writable: configurations by default
-    std::string assetFolder;    // read-only install data: the default icon
+    std::string assetFolder;    // the install's read-only data ("<prefix>/share/")
     std::string programFolder;  // where the editor's binary is; runvale is looked for here first
 
     std::string defaultConfigFolder() const { return dataFolder + "config/"; }
-    std::string defaultIcon() const { return assetFolder + "default.ico"; }
+    // The file type's icon, which is the configuration icon: the default "IconPath".
+    std::string defaultIcon() const { return assetFolder + association::kTypeIcon; }
     std::string runvaleBeside() const { return programFolder + "runvale"; }
 };
 

@@ -13,6 +13,9 @@ inline constexpr const char* kMimeType = "application/vl-config";
 inline constexpr const char* kGlob = "*.vlz";
 inline constexpr const char* kMimePackage = "mime/packages/velloran-vlz.xml";
 inline constexpr const char* kDesktopId = "velloran.desktop";
+// The type's icon below the install's data folder, in the icon theme where the package puts it.
+inline constexpr const char* kTypeIcon =
+    "icons/hicolor/scalable/mimetypes/application-vl-config.svg";
 inline constexpr const char* kDesktopFile = "applications/velloran.desktop";
 // Where the default handler is recorded; a choice in the user's own configuration wins.
 inline constexpr const char* kMimeAppsList = "applications/mimeapps.list";

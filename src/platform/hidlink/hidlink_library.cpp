@@ -44,7 +44,8 @@ void HidLinkLibrary::closeDevices(short count, unsigned char* records) const {
 }
 
 std::vector<std::string> hidLinkCandidates(const std::string& executablePath,
-                                           const std::string& explicitFile) {
+                                           const std::string& explicitFile,
+                                           const std::string& privateFolder) {
     if (!explicitFile.empty()) {
         std::error_code ec;
         const fs::path file = fs::absolute(explicitFile, ec);
@@ -54,7 +55,7 @@ std::vector<std::string> hidLinkCandidates(const std::string& executablePath,
     const fs::path folder = fs::path(executablePath).parent_path();
     const char* name = "libhidlink.so";
     return {(folder / name).string(),
-            (folder / ".." / "lib" / "velloran" / name).lexically_normal().string(),
+            (folder / ".." / privateFolder / name).lexically_normal().string(),
             (folder / ".." / "lib" / name).lexically_normal().string()};
 }
 
@@ -63,7 +64,8 @@ std::shared_ptr<HidLinkLibrary> loadHidLink() {
     const fs::path self = fs::read_symlink("/proc/self/exe", ec);
     const char* explicitFile = std::getenv("VELLORAN_HIDLINK");
     for (const auto& path :
-         hidLinkCandidates(ec ? std::string() : self.string(), explicitFile ? explicitFile : "")) {
+         hidLinkCandidates(ec ? std::string() : self.string(), explicitFile ? explicitFile : "",
+                           VELLORAN_PRIVATE_LIBDIR)) {
         if (auto library = HidLinkLibrary::open(path)) return library;
     }
     return nullptr;

@@ -36,9 +36,11 @@ private:
 
 // The files to try, in order. An explicit file (VELLORAN_HIDLINK, for tests and for choosing the
 // simulator) is the only candidate when given; otherwise libhidlink.so in the executable's folder,
-// in ../lib/velloran/ (installed) and in ../lib/ (the build tree).
+// in `privateFolder` below the prefix (installed: "lib/<multiarch>/velloran") and in ../lib/ (the
+// build tree).
 std::vector<std::string> hidLinkCandidates(const std::string& executablePath,
-                                           const std::string& explicitFile);
+                                           const std::string& explicitFile,
+                                           const std::string& privateFolder);
 
 // The first candidate that loads, for this process; nothing when none does.
 std::shared_ptr<HidLinkLibrary> loadHidLink();

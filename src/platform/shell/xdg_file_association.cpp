@@ -6,6 +6,7 @@
 
 #include "fs/posix_file_system.h"
 #include "settings/association_files.h"
+#include "settings/association_plan.h"
 #include "settings/mime_apps_list.h"
 #include "shell/external_tool.h"
 
@@ -54,10 +55,16 @@ std::string xdgDataHome() {
     return std::string(home != nullptr ? home : "") + "/.local/share";
 }
 
+std::vector<std::string> xdgDataDirs(const std::string& dataHome) {
+    return association::systemDataFolders(std::getenv("XDG_DATA_DIRS"), dataHome);
+}
+
 XdgFileAssociation::XdgFileAssociation(SettingsStore& store, std::string dataHome,
-                                       std::string program, std::string defaultIcon)
+                                       std::vector<std::string> systemFolders, std::string program,
+                                       std::string defaultIcon)
     : store_(store),
       dataHome_(std::move(dataHome)),
+      systemFolders_(std::move(systemFolders)),
       program_(std::move(program)),
       defaultIcon_(std::move(defaultIcon)) {}
 
@@ -73,50 +80,81 @@ void XdgFileAssociation::reg_vlz(bool associate) {
     }
 }
 
+association::SystemAssociation XdgFileAssociation::system() const {
+    association::SystemAssociation found;
+    std::error_code ec;
+    for (const std::string& folder : systemFolders_) {
+        found.hasType = found.hasType || fs::exists(folder + association::kTypeInDatabase, ec);
+        found.hasDesktopEntry =
+            found.hasDesktopEntry || fs::exists(folder + association::kDesktopFile, ec);
+    }
+    return found;
+}
+
 void XdgFileAssociation::install() {
-    const std::string icon = association::iconPath(store_, defaultIcon_);
-    writeFile(path(association::kMimePackage), association::mimePackage());
-    writeFile(path(association::kDesktopFile), association::desktopEntry(program_, icon));
+    const association::UserFiles own = association::userFiles(system());
+    if (own.mimePackage) {
+        writeFile(path(association::kMimePackage), association::mimePackage());
+        runTool("update-mime-database", {path("mime")});
+    } else {
+        removeMimePackage();
+    }
+    if (own.desktopEntry) {
+        const std::string icon = association::iconPath(store_, defaultIcon_);
+        writeFile(path(association::kDesktopFile), association::desktopEntry(program_, icon));
+    } else {
+        removeDesktopEntry();
+    }
     const std::string list = path(association::kMimeAppsList);
     writeFile(list, withDefaultApplication(readFile(list), association::kMimeType,
                                            association::kDesktopId));
-    runTool("update-mime-database", {path("mime")});
-    runTool("update-desktop-database", {path("applications")});
+    if (own.desktopEntry) runTool("update-desktop-database", {path("applications")});
 }
 
 void XdgFileAssociation::remove() {
     std::error_code ec;
-    const fs::path applications = path("applications");
-    if (fs::remove(path(association::kDesktopFile), ec)) {
-        const std::string list = path(association::kMimeAppsList);
-        const std::string rest = withoutDefaultApplication(readFile(list), association::kMimeType,
-                                                           association::kDesktopId);
+    const std::string list = path(association::kMimeAppsList);
+    const std::string before = readFile(list);
+    const std::string rest =
+        withoutDefaultApplication(before, association::kMimeType, association::kDesktopId);
+    if (rest != before) {
         if (holdsEntries(rest)) {
             writeFile(list, rest);
         } else {
             fs::remove(list, ec);
+            removeIfEmpty(path("applications"));
         }
-        if (holdsDesktopEntries(applications)) {
-            runTool("update-desktop-database", {applications.string()});
-        } else {
-            fs::remove(applications / "mimeinfo.cache", ec);
-        }
-        removeIfEmpty(applications);
     }
+    removeDesktopEntry();
+    removeMimePackage();
+}
 
-    const fs::path mime = path("mime");
-    if (fs::remove(path(association::kMimePackage), ec)) {
-        if (!fs::is_empty(mime / "packages", ec)) {
-            runTool("update-mime-database", {mime.string()});
-            return;
-        }
-        // Nothing else is described: the database built from our package goes with it.
-        for (const char* file : kMimeDatabaseFiles) fs::remove(mime / file, ec);
-        fs::remove(mime / (std::string(association::kMimeType) + ".xml"), ec);
-        removeIfEmpty(mime / "application");
-        removeIfEmpty(mime / "packages");
-        removeIfEmpty(mime);
+void XdgFileAssociation::removeDesktopEntry() {
+    std::error_code ec;
+    const fs::path applications = path("applications");
+    if (!fs::remove(path(association::kDesktopFile), ec)) return;
+    if (holdsDesktopEntries(applications)) {
+        runTool("update-desktop-database", {applications.string()});
+    } else {
+        fs::remove(applications / "mimeinfo.cache", ec);
     }
+    removeIfEmpty(applications);
+}
+
+void XdgFileAssociation::removeMimePackage() {
+    std::error_code ec;
+    const fs::path mime = path("mime");
+    if (!fs::remove(path(association::kMimePackage), ec)) return;
+    if (!fs::is_empty(mime / "packages", ec)) {
+        runTool("update-mime-database", {mime.string()});
+        return;
+    }
+    // Nothing else is described: the database built from our package goes with it.
+    for (const char* file : kMimeDatabaseFiles) fs::remove(mime / file, ec);
+    fs::remove(mime / (std::string(association::kMimeType) + ".xml"), ec);
+    removeIfEmpty(mime / "application");
+    removeIfEmpty(mime / "packages");
+    removeIfEmpty(mime);
 }
 
 }  // namespace velloran

@@ -19,15 +19,15 @@ using hidlink::test::ScratchDir;
 using hidlink::test::writeFile;
 
 TEST(HidLinkCandidates, OnlyTheProgramsOwnFolders) {
-    EXPECT_EQ(
-        hidLinkCandidates("/opt/vl/bin/velloran", ""),
-        (std::vector<std::string>{"/opt/vl/bin/libhidlink.so", "/opt/vl/lib/velloran/libhidlink.so",
-                                  "/opt/vl/lib/libhidlink.so"}));
-    EXPECT_EQ(hidLinkCandidates("/opt/vl/bin/velloran", "/x/libhidlink-sim.so"),
+    EXPECT_EQ(hidLinkCandidates("/opt/vl/bin/velloran", "", "lib/x86_64-linux-gnu/velloran"),
+              (std::vector<std::string>{"/opt/vl/bin/libhidlink.so",
+                                        "/opt/vl/lib/x86_64-linux-gnu/velloran/libhidlink.so",
+                                        "/opt/vl/lib/libhidlink.so"}));
+    EXPECT_EQ(hidLinkCandidates("/opt/vl/bin/velloran", "/x/libhidlink-sim.so", "lib"),
               (std::vector<std::string>{"/x/libhidlink-sim.so"}));
-    EXPECT_EQ(hidLinkCandidates("", ""), std::vector<std::string>{});
+    EXPECT_EQ(hidLinkCandidates("", "", "lib"), std::vector<std::string>{});
 
-    const auto relative = hidLinkCandidates("/opt/vl/bin/velloran", "libhidlink-sim.so");
+    const auto relative = hidLinkCandidates("/opt/vl/bin/velloran", "libhidlink-sim.so", "lib");
     ASSERT_EQ(relative.size(), 1u);
     EXPECT_EQ(relative[0].front(), '/') << "a bare name would send dlopen searching";
 }

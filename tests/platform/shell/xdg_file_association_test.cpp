@@ -81,7 +81,7 @@ protected:
     }
 
     XdgFileAssociation association() {
-        return XdgFileAssociation(store_, xdgDataHome(), selfPath(),
+        return XdgFileAssociation(store_, xdgDataHome(), {(root_ / "system/").string()}, selfPath(),
                                   "/usr/share/velloran/default.ico");
     }
 
@@ -184,6 +184,19 @@ TEST_F(XdgAssociation, RemovingLeavesTheDataFolderAsItWasBefore) {
         association().reg_vlz(false);
         EXPECT_EQ(snapshot(), before) << c.name << ": removing again";
     }
+}
+
+TEST_F(XdgAssociation, WithTheSystemsTypeAndEntryOnlyTheDefaultIsTheUsers) {
+    association().reg_vlz(true);  // the user's own copies, from before the package came
+    write(root_ / "system/mime/application/vl-config.xml", "<mime-type/>\n");
+    write(root_ / "system/applications/velloran.desktop", "[Desktop Entry]\n");
+    association().reg_vlz(true);
+    EXPECT_EQ(snapshot(),
+              (Snapshot{{"applications", "/"},
+                        {"applications/mimeapps.list",
+                         "[Default Applications]\napplication/vl-config=velloran.desktop;\n"}}));
+    association().reg_vlz(false);
+    EXPECT_EQ(snapshot(), Snapshot{});
 }
 
 }  // namespace

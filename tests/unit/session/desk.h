@@ -123,7 +123,7 @@ struct Desk {
         files,
         launcher,
         trash,
-        SessionPaths{"/home/user/.local/share/velloran/", "/usr/share/velloran/", "/usr/bin/"}};
+        SessionPaths{"/home/user/.local/share/velloran/", "/usr/share/", "/usr/bin/"}};
     EditorSession session;
 
     // A started session with a two-button pad attached.

@@ -22,7 +22,8 @@ TEST(Workflow, NewEditSaveAsCloseLoadDelete) {
     EXPECT_EQ(d.item("file1").text, "New Config.vlz");
     EXPECT_EQ(d.item("file1").state, state::New);
     EXPECT_EQ(d.item("file1").colour, listcolour::Current);
-    EXPECT_EQ(d.item("file1").iconPath, "/usr/share/velloran/default.ico");
+    EXPECT_EQ(d.item("file1").iconPath,
+              "/usr/share/icons/hicolor/scalable/mimetypes/application-vl-config.svg");
     EXPECT_THAT(d.tabKeys(), ElementsAre("file1"));
     EXPECT_EQ(d.session.currentKey, "file1");
     ASSERT_EQ(d.session.currentTable()->rowCount(), 2);

@@ -1,0 +1,78 @@
+// The configuration picture in the real main window: a loaded configuration and a New one (whose
+// icon is the type's icon file that "IconPath" names) show one picture, and Change Icon takes a
+// configuration file.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+#include "editor_fixture.h"
+
+using namespace velloran;
+
+class ConfigurationIconsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testing::Editor> editor;
+
+    QImage listPicture(const std::string& key) const {
+        const QListWidgetItem* item =
+            editor->window->controls().listView1->itemByKey(QString::fromStdString(key));
+        return item->icon().pixmap(32).toImage();
+    }
+
+    // Loads a configuration file into the started editor; its key.
+    std::string load() {
+        const QString file = editor->dir.filePath(QStringLiteral("pad.vlz"));
+        QFile::copy(VELLORAN_SOURCE_DIR "/tests/data/demo_pad_shift_a.vlz", file);
+        editor->dialogs.answers = {file.toStdString()};
+        editor->action("BTload")->trigger();
+        return editor->window->session().currentKey;
+    }
+
+private slots:
+    void init() {
+        editor = std::make_unique<testing::Editor>();
+        // The type's icon where the package puts it below the install's data folder.
+        const QString typeIcon = QString::fromStdString(editor->paths().defaultIcon());
+        QVERIFY(QDir().mkpath(QFileInfo(typeIcon).path()));
+        QVERIFY(QFile::copy(VELLORAN_SOURCE_DIR "/packaging/icons/application-vl-config.svg",
+                            typeIcon));
+    }
+    void cleanup() { editor.reset(); }
+
+    void loadedAndNewConfigurationsShowOnePicture() {
+        MainWindow& w = editor->start();
+        const std::string loaded = load();
+        editor->action("BTnew")->trigger();
+        const std::string created = w.session().currentKey;
+        QCOMPARE(w.session().list.find(created)->iconPath, editor->paths().defaultIcon());
+
+        QVERIFY(!listPicture(loaded).isNull());
+        QCOMPARE(listPicture(created), listPicture(loaded));
+    }
+
+    void changeIconTakesAConfigurationFile() {
+        MainWindow& w = editor->start();
+        const std::string key = load();
+        const QImage typePicture = listPicture(key);
+        const QString red = editor->dir.filePath(QStringLiteral("red.png"));
+        QImage picture(32, 32, QImage::Format_ARGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(red, "PNG"));
+        editor->dialogs.answers = {red.toStdString()};
+        editor->action("BTicon")->trigger();
+        QVERIFY(listPicture(key) != typePicture);
+
+        const QString other = editor->dir.filePath(QStringLiteral("other.vlz"));
+        QVERIFY(QFile(other).open(QIODevice::WriteOnly));
+        editor->dialogs.answers = {other.toStdString()};
+        editor->action("BTicon")->trigger();
+        QVERIFY(editor->boxes.shown.empty());
+        QCOMPARE(w.session().list.find(key)->iconPath, other.toStdString());
+        QCOMPARE(listPicture(key), typePicture);
+    }
+};
+
+QTEST_MAIN(ConfigurationIconsTest)
+#include "configuration_icons_test.moc"
