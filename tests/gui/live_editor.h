@@ -79,11 +79,12 @@ public:
 private:
     OpenedKeyOutput openOutput() {
         if (!outputAvailable) {
-            return {nullptr, OutputChoice{OutputKind::None, "", "No X display could be opened."}};
+            return {nullptr, OutputChoice{OutputKind::None, "", "No X display could be opened."},
+                    ""};
         }
         ++outputsOpened;
         return {std::make_unique<SharedOutput>(keys, openOutputs),
-                OutputChoice{OutputKind::XTest, "XTest", ""}};
+                OutputChoice{OutputKind::XTest, "XTest", ""}, ""};
     }
 };
 

@@ -1,11 +1,11 @@
 #include "editing/window_keyboard_grab.h"
 
+#include <qpa/qplatformnativeinterface.h>
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 #include <cerrno>
 #include <memory>
-#include <qpa/qplatformnativeinterface.h>
 
 #include "wayland/shortcuts_inhibitor.h"
 

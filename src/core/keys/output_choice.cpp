@@ -73,11 +73,26 @@ OutputChoice chooseKeyOutput(const OutputAvailability& a, OutputKind only) {
     }
     if (xtest && a.xtest == XTestStatus::Usable) return {OutputKind::XTest, "X11 XTest", ""};
 
-    std::vector<std::string> problems;
-    if (uinput) problems.emplace_back(uinputProblem(a.uinput));
-    if (wayland) problems.emplace_back(waylandProblem(a.wayland));
-    if (xtest) problems.emplace_back(xtestProblem(a.xtest));
-    std::string reason = "No keyboard output is available: " + joined(problems) + ".";
+    std::string reason;
+    switch (only) {
+        case OutputKind::Uinput:
+            reason = std::string("The uinput virtual keyboard cannot send keys: ") +
+                     uinputProblem(a.uinput) + ".";
+            break;
+        case OutputKind::Wayland:
+            reason = std::string("The Wayland virtual keyboard cannot send keys: ") +
+                     waylandProblem(a.wayland) + ".";
+            break;
+        case OutputKind::XTest:
+            reason = std::string("X11 XTest cannot send keys: ") + xtestProblem(a.xtest) + ".";
+            break;
+        case OutputKind::None:
+            reason = "No keyboard output is available: " +
+                     joined({uinputProblem(a.uinput), waylandProblem(a.wayland),
+                             xtestProblem(a.xtest)}) +
+                     ".";
+            break;
+    }
     // uinput works on every desktop; what it lacks is almost always the permission.
     if (uinput) {
         reason +=
@@ -91,9 +106,10 @@ OpenedKeyOutput openChosenOutput(OutputAvailability availability, const KeyOutpu
                                  OutputKind only) {
     for (;;) {
         OutputChoice choice = chooseKeyOutput(availability, only);
-        if (choice.kind == OutputKind::None) return {nullptr, std::move(choice)};
-        if (std::unique_ptr<KeyOutput> output = open(choice.kind)) {
-            return {std::move(output), std::move(choice)};
+        if (choice.kind == OutputKind::None) return {nullptr, std::move(choice), ""};
+        if (OpenedKeyOutput opened = open(choice.kind); opened.output) {
+            opened.choice = std::move(choice);
+            return opened;
         }
         switch (choice.kind) {
             case OutputKind::Uinput:

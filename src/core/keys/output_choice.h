@@ -48,17 +48,20 @@ struct OutputChoice {
     bool operator==(const OutputChoice&) const = default;
 };
 
-// The first usable output in the order above; `only` (not None) restricts the choice to that one.
+// The first usable output in the order above. `only` (not None) restricts the choice to that
+// one, and the reason then names it: "The uinput virtual keyboard cannot send keys: ...".
 OutputChoice chooseKeyOutput(const OutputAvailability& availability,
                              OutputKind only = OutputKind::None);
 
 struct OpenedKeyOutput {
     std::unique_ptr<KeyOutput> output;  // null when none can send keys
     OutputChoice choice;                // its name, or the reason there is none
+    std::string layout;                 // "Keyboard layout: German (X server)"; "" without output
 };
 
-// Makes the output of one kind; null when the system refused after all.
-using KeyOutputOpener = std::function<std::unique_ptr<KeyOutput>(OutputKind)>;
+// Makes the output of one kind (`output` and `layout`); a null output when the system refused
+// after all.
+using KeyOutputOpener = std::function<OpenedKeyOutput(OutputKind)>;
 
 // Opens the output chooseKeyOutput() prefers and falls back to the next when opening it fails.
 OpenedKeyOutput openChosenOutput(OutputAvailability availability, const KeyOutputOpener& open,

@@ -51,8 +51,8 @@ ShortcutsInhibitor::ShortcutsInhibitor(wl_display* display)
 }
 
 std::unique_ptr<ShortcutsInhibitor> ShortcutsInhibitor::inhibit(wl_display* display,
-                                                                wl_surface* surface,
-                                                                wl_seat* seat, int& error) {
+                                                                wl_surface* surface, wl_seat* seat,
+                                                                int& error) {
     error = EBUSY;
     if (display == nullptr || surface == nullptr || seat == nullptr) return nullptr;
     std::unique_ptr<ShortcutsInhibitor> self(new ShortcutsInhibitor(display));

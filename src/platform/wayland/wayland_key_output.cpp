@@ -139,18 +139,17 @@ WaylandKeyOutput::~WaylandKeyOutput() {
 }
 
 void WaylandKeyOutput::sendKey(std::uint32_t code, bool down) {
-    zwp_virtual_keyboard_v1_key(keyboard_, nowMs(), code,
-                                down ? WL_KEYBOARD_KEY_STATE_PRESSED
-                                     : WL_KEYBOARD_KEY_STATE_RELEASED);
+    zwp_virtual_keyboard_v1_key(
+        keyboard_, nowMs(), code,
+        down ? WL_KEYBOARD_KEY_STATE_PRESSED : WL_KEYBOARD_KEY_STATE_RELEASED);
     held_[code] = down;
     xkb_state_update_key(state_, code + kEvdevKeycodeOffset, down ? XKB_KEY_DOWN : XKB_KEY_UP);
     if (down && code == scanCodeOf(vk::ScrollLock)) scrollLock_ = !scrollLock_;
 
-    const std::uint32_t mods[4] = {
-        xkb_state_serialize_mods(state_, XKB_STATE_MODS_DEPRESSED),
-        xkb_state_serialize_mods(state_, XKB_STATE_MODS_LATCHED),
-        xkb_state_serialize_mods(state_, XKB_STATE_MODS_LOCKED),
-        xkb_state_serialize_layout(state_, XKB_STATE_LAYOUT_EFFECTIVE)};
+    const std::uint32_t mods[4] = {xkb_state_serialize_mods(state_, XKB_STATE_MODS_DEPRESSED),
+                                   xkb_state_serialize_mods(state_, XKB_STATE_MODS_LATCHED),
+                                   xkb_state_serialize_mods(state_, XKB_STATE_MODS_LOCKED),
+                                   xkb_state_serialize_layout(state_, XKB_STATE_LAYOUT_EFFECTIVE)};
     if (std::memcmp(mods, sentMods_, sizeof mods) != 0) {
         zwp_virtual_keyboard_v1_modifiers(keyboard_, mods[0], mods[1], mods[2], mods[3]);
         std::memcpy(sentMods_, mods, sizeof mods);
@@ -170,11 +169,11 @@ bool WaylandKeyOutput::send(std::span<const KeyRecord> batch) {
 bool WaylandKeyOutput::lockActive(std::uint16_t virtualKey) const {
     switch (virtualKey) {
         case vk::NumLock:
-            return xkb_state_mod_name_is_active(state_, XKB_MOD_NAME_NUM,
-                                                XKB_STATE_MODS_LOCKED) > 0;
+            return xkb_state_mod_name_is_active(state_, XKB_MOD_NAME_NUM, XKB_STATE_MODS_LOCKED) >
+                   0;
         case vk::CapsLock:
-            return xkb_state_mod_name_is_active(state_, XKB_MOD_NAME_CAPS,
-                                                XKB_STATE_MODS_LOCKED) > 0;
+            return xkb_state_mod_name_is_active(state_, XKB_MOD_NAME_CAPS, XKB_STATE_MODS_LOCKED) >
+                   0;
         case vk::ScrollLock:
             return scrollLock_;
         default:

@@ -1,7 +1,11 @@
 #pragma once
 // Opens the best keystroke output this session offers: the uinput virtual keyboard, else the
 // Wayland compositor's virtual keyboard, else XTest on the X display, else none, with the reason
-// to show the user.
+// to show the user. Each follows a keyboard layout: XTest the X server's; uinput the one the
+// desktop gives a new keyboard (the X server's under X11, else desktopKeyLayout()); the Wayland
+// virtual keyboard the one whose keymap it uploads (desktopKeyLayout()).
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "keys/output_choice.h"
@@ -13,11 +17,17 @@ struct KeyOutputPlaces {
     std::string uinputPath = kUinputPath;
     std::string display;         // "" = $DISPLAY
     std::string waylandDisplay;  // "" = $WAYLAND_DISPLAY
+    // Hears, once, what the user should know about the lock keys (uinput).
+    std::function<void(const std::string&)> notice;
 };
 
 // Probes the outputs, opens the one chooseKeyOutput() prefers and falls back to the next when
-// opening it fails after all; `only` (not None) opens that kind or none.
-OpenedKeyOutput openKeyOutput(const KeyOutputPlaces& places = {},
-                              OutputKind only = OutputKind::None);
+// opening it fails after all.
+OpenedKeyOutput openKeyOutput(const KeyOutputPlaces& places = {});
+// Opens that output only, or says why it cannot.
+OpenedKeyOutput openKeyOutput(OutputKind only, const KeyOutputPlaces& places = {});
+
+// The layout a new keyboard gets: the X server's where one is reachable, else desktopKeyLayout().
+std::unique_ptr<KeyLayout> newKeyboardLayout(const std::string& display = "");
 
 }  // namespace velloran

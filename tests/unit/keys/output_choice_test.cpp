@@ -25,16 +25,26 @@ TEST(OutputChoice, UinputThenWaylandThenXTest) {
         const char* name;
     };
     const Case cases[] = {
-        {{UinputStatus::Usable, WaylandStatus::Usable, XTestStatus::Usable}, OutputKind::None,
-         OutputKind::Uinput, "uinput virtual keyboard"},
-        {{UinputStatus::Refused, WaylandStatus::Usable, XTestStatus::Usable}, OutputKind::None,
-         OutputKind::Wayland, "Wayland virtual keyboard"},
-        {{UinputStatus::Missing, kNoWayland, XTestStatus::Usable}, OutputKind::None,
-         OutputKind::XTest, "X11 XTest"},
-        {{UinputStatus::Usable, WaylandStatus::Usable, XTestStatus::Usable}, OutputKind::Wayland,
-         OutputKind::Wayland, "Wayland virtual keyboard"},
-        {{UinputStatus::Usable, WaylandStatus::Usable, XTestStatus::Usable}, OutputKind::XTest,
-         OutputKind::XTest, "X11 XTest"},
+        {{UinputStatus::Usable, WaylandStatus::Usable, XTestStatus::Usable},
+         OutputKind::None,
+         OutputKind::Uinput,
+         "uinput virtual keyboard"},
+        {{UinputStatus::Refused, WaylandStatus::Usable, XTestStatus::Usable},
+         OutputKind::None,
+         OutputKind::Wayland,
+         "Wayland virtual keyboard"},
+        {{UinputStatus::Missing, kNoWayland, XTestStatus::Usable},
+         OutputKind::None,
+         OutputKind::XTest,
+         "X11 XTest"},
+        {{UinputStatus::Usable, WaylandStatus::Usable, XTestStatus::Usable},
+         OutputKind::Wayland,
+         OutputKind::Wayland,
+         "Wayland virtual keyboard"},
+        {{UinputStatus::Usable, WaylandStatus::Usable, XTestStatus::Usable},
+         OutputKind::XTest,
+         OutputKind::XTest,
+         "X11 XTest"},
     };
     for (const Case& c : cases) {
         const OutputChoice choice = chooseKeyOutput(c.availability, c.only);
@@ -56,14 +66,23 @@ TEST(OutputChoice, NoneNamesEveryProblemAndTheUdevRule) {
          OutputKind::None,
          "No keyboard output is available: /dev/uinput does not exist (the uinput module is not "
          "loaded), no Wayland compositor is reachable and the X display has no XTEST "
-         "extension." + udev},
-        {{UinputStatus::Refused, WaylandStatus::Refused, kNoXTest}, OutputKind::None,
+         "extension." +
+             udev},
+        {{UinputStatus::Refused, WaylandStatus::Refused, kNoXTest},
+         OutputKind::None,
          "No keyboard output is available: /dev/uinput refused to create a virtual keyboard, the "
-         "Wayland compositor refused a virtual keyboard and no X display is reachable." + udev},
-        {{kNoUinput, kNoWayland, XTestStatus::Usable}, OutputKind::Wayland,
-         "No keyboard output is available: the Wayland compositor offers no virtual keyboard."},
-        {{kNoUinput, WaylandStatus::Usable, kNoXTest}, OutputKind::Uinput,
-         "No keyboard output is available: /dev/uinput is not writable." + udev},
+         "Wayland compositor refused a virtual keyboard and no X display is reachable." +
+             udev},
+        {{kNoUinput, kNoWayland, XTestStatus::Usable},
+         OutputKind::Wayland,
+         "The Wayland virtual keyboard cannot send keys: the Wayland compositor offers no "
+         "virtual keyboard."},
+        {{kNoUinput, WaylandStatus::Usable, kNoXTest},
+         OutputKind::Uinput,
+         "The uinput virtual keyboard cannot send keys: /dev/uinput is not writable." + udev},
+        {{UinputStatus::Usable, WaylandStatus::Usable, XTestStatus::NoExtension},
+         OutputKind::XTest,
+         "X11 XTest cannot send keys: the X display has no XTEST extension."},
     };
     for (const Case& c : cases) {
         const OutputChoice choice = chooseKeyOutput(c.availability, c.only);
@@ -86,22 +105,26 @@ TEST(OutputChoice, OpeningFallsBackToTheNextWhenTheChosenOneFails) {
         {{}, K::None, {K::Uinput, K::Wayland, K::XTest}, K::None},
         {{K::Uinput, K::XTest}, K::Wayland, {K::Wayland}, K::None},
     };
-    const OutputAvailability all{UinputStatus::Usable, WaylandStatus::Usable,
-                                 XTestStatus::Usable};
+    const OutputAvailability all{UinputStatus::Usable, WaylandStatus::Usable, XTestStatus::Usable};
     for (const Case& c : cases) {
         std::vector<OutputKind> tried;
-        const auto open = [&](OutputKind kind) -> std::unique_ptr<KeyOutput> {
+        const auto open = [&](OutputKind kind) {
             tried.push_back(kind);
-            if (std::find(c.opens.begin(), c.opens.end(), kind) == c.opens.end()) return nullptr;
-            return std::make_unique<Sink>();
+            OpenedKeyOutput opened;
+            if (std::find(c.opens.begin(), c.opens.end(), kind) != c.opens.end()) {
+                opened = {std::make_unique<Sink>(), {}, "Keyboard layout: X"};
+            }
+            return opened;
         };
         const OpenedKeyOutput opened = openChosenOutput(all, open, c.only);
         EXPECT_EQ(tried, c.tried);
         EXPECT_EQ(opened.choice.kind, c.chosen);
         EXPECT_EQ(opened.output != nullptr, c.chosen != OutputKind::None);
+        EXPECT_EQ(opened.layout, opened.output ? "Keyboard layout: X" : "");
     }
     // A refusal after a good probe is named as one.
-    const OpenedKeyOutput none = openChosenOutput(all, [](OutputKind) { return nullptr; });
+    const OpenedKeyOutput none =
+        openChosenOutput(all, [](OutputKind) { return OpenedKeyOutput{}; });
     EXPECT_NE(none.choice.reason.find("the Wayland compositor refused a virtual keyboard"),
               std::string::npos);
 }
