@@ -1,8 +1,9 @@
 # Shared set-up of the Wayland end-to-end tests, sourced by them: tool checks (exit 77 = skipped),
 # a work folder removed at exit, a private headless sway with its own XDG_RUNTIME_DIR, and an
 # environment that keeps everything the programs write inside the work folder. sway refuses to
-# run as root, so a root harness runs sway and the programs as nobody (`as_user`).
-# The sourcing script keeps the pids it starts in `pids`; fail() prints the logs.
+# run as root, so a root harness runs sway and the programs as nobody: `as_user CMD` runs one in
+# the foreground, `spawn LOG CMD` starts one in the background (its pid in $spawned, ended at
+# exit). fail() prints the logs.
 
 for tool in sway swaymsg wtype grim wev python3; do
     if ! command -v "$tool" >/dev/null; then
@@ -14,12 +15,21 @@ done
 work=$(mktemp -d)
 chmod 755 "$work"
 pids=()
-as_user() { "$@"; }
+user=()
 if [ "$(id -u)" = 0 ]; then
     command -v setpriv >/dev/null || { echo "SKIP: root without setpriv"; exit 77; }
     chown nobody: "$work"
-    as_user() { setpriv --reuid=nobody --regid=nogroup --clear-groups -- "$@"; }
+    user=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
 fi
+as_user() { "${user[@]}" "$@"; }
+spawned=
+spawn() {  # LOG CMD...: not through a function, so that the pid is the program's own
+    local log=$1
+    shift
+    "${user[@]}" "$@" >"$log" 2>&1 &
+    spawned=$!
+    pids+=("$spawned")
+}
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     rm -rf "$work"
@@ -44,8 +54,7 @@ CONFIG
         XDG_DATA_HOME="$work/data" TMPDIR="$work" VELLORAN_SETTINGS="$work/settings.ini"
     unset DISPLAY WAYLAND_DISPLAY SWAYSOCK
     WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
-        as_user sway -c "$work/sway.config" >"$work/sway.log" 2>&1 &
-    pids+=($!)
+        spawn "$work/sway.log" sway -c "$work/sway.config"
     for _ in $(seq 100); do
         SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock 2>/dev/null | head -n1 || true)
         [ -n "$SWAYSOCK" ] && as_user swaymsg -s "$SWAYSOCK" -t get_version >/dev/null 2>&1 && break
@@ -56,8 +65,7 @@ CONFIG
     export SWAYSOCK WAYLAND_DISPLAY QT_QPA_PLATFORM=wayland
     # A keyboard that stays: each wtype brings its own for the time it types, and a seat whose
     # last keyboard goes takes the keyboard focus away from the window.
-    as_user wtype -s 3600000 >/dev/null 2>&1 &
-    pids+=($!)
+    spawn /dev/null wtype -s 3600000
 }
 
 # The name of the focused window ("" for none), and "x y w h" of the first window named $1.
