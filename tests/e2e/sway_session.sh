@@ -88,10 +88,13 @@ walk(json.load(sys.stdin)); sys.exit(1)' "$1"
 }
 # Waits until the focused window's name matches $1.
 wait_focused() {
-    for _ in $(seq 100); do
+    local deadline=$((SECONDS + 10))
+    while [ "$SECONDS" -lt "$deadline" ]; do
         [[ "$(focused_window)" =~ $1 ]] && return 0
-        sleep 0.1
+        sleep 0.05
     done
     fail "no focused window '$1' (focused: '$(focused_window)')"
 }
-type_keys() { as_user wtype "$@"; }
+# wtype's keyboard goes when it ends; it stays a moment so that the window handles the keys (and
+# opens a menu for them) while their keymap is still the seat's.
+type_keys() { as_user wtype "$@" -s 150; }
