@@ -119,7 +119,7 @@ int main(int argc, char* argv[]) {
     NiceProcessPriority priority;
     SteadyClock clock;
     const KeyOutputFactory timed = [&output] {
-        return OpenedKeyOutput{std::make_unique<Forward>(output), {}, {}};
+        return OpenedKeyOutput{std::make_unique<Forward>(output), {}};
     };
     LiveInput live(window, LiveInputParts{.devices = devices,
                                           .openOutput = timed,

@@ -1,6 +1,7 @@
 #include "run_options.h"
 
 #include <iostream>
+#include <vector>
 
 #include "chosen_output.h"
 #include "dry_run_command.h"
@@ -46,14 +47,26 @@ void addRunOptions(CLI::App& app, CLI::Option_group& commands, RunOptions& o) {
     app.add_option("--poll-ms", o.pollMs, "Milliseconds between poll passes")
         ->capture_default_str()
         ->check(CLI::Range(1LL, 1000LL));
+    std::vector<CLI::Option*> timings;
     for (auto [name, value, help] :
          {std::tuple{"--hold-ms", &o.holdMs,
                      "Dry run, replay: how long each step's keys stay down"},
           std::tuple{"--repeat-ms", &o.repeatMs,
                      "Dry run, replay: the repeat delay of Repeat rows"},
           std::tuple{"--rotary-ms", &o.rotaryMs, "Dry run, replay: the rotary threshold"}}) {
-        app.add_option(name, *value, help)->capture_default_str()->check(CLI::NonNegativeNumber);
+        timings.push_back(app.add_option(name, *value, help)
+                              ->capture_default_str()
+                              ->check(CLI::NonNegativeNumber));
     }
+    // Only a scripted play takes them: either command will do, which needs() cannot say.
+    app.parse_complete_callback([&o, timings] {
+        if (o.dryRunOption->count() > 0 || o.replayOption->count() > 0) return;
+        for (CLI::Option* timing : timings) {
+            if (timing->count() > 0) {
+                throw CLI::ValidationError(timing->get_name(), "goes with --dry-run or --replay");
+            }
+        }
+    });
     app.add_option("--virtual-devices", o.virtualDevices,
                    "Attach virtual game controllers first, e.g. \"Demo Pad:12,Demo Board:32\"")
         ->type_name("LIST")

@@ -21,10 +21,11 @@ source "$here/x_session.sh"
 # -noreset: without it the server goes back to us when its last client (setxkbmap) leaves.
 start_x_session -noreset
 
-# Button b goes down at 200*b ms and up 50 ms later; the replay ends at 200*6 ms.
+# Button b goes down at 200*b ms and up 50 ms later; the replay ends at 200*6 ms. (Button 6
+# sends LEFT ARROW with the row's Num Lock off.)
 events="$work/events.txt"
 {
-    echo "device 5 PAD"
+    echo "device 6 PAD"
     for b in 1 2 3 4 5; do echo "$((b * 200)) down 1 $b"; echo "$((b * 200 + 50)) up 1 $b"; done
     echo "1200 end"
 } >"$events"
@@ -57,7 +58,7 @@ stop_logger() { kill "$xev_pid"; wait "$xev_pid" 2>/dev/null || true; }
 # The keysym names of the key presses xev saw, modifiers left out, on one line.
 pressed() {
     awk '/^KeyPress/ { p = 1 } p && /keysym/ { sub(/.*keysym 0x[0-9a-f]+, /, ""); sub(/\).*/, "");
-         if ($0 !~ /^(Shift|Control|Alt)_/) printf "%s%s", n++ ? " " : "", $0; p = 0 }' "$work/xev.log"
+         if ($0 !~ /^(Shift_|Control_|Alt_|Num_Lock)/) printf "%s%s", n++ ? " " : "", $0; p = 0 }' "$work/xev.log"
 }
 replay() {
     "$bin/runvale" --replay "$events" "$config" --output xtest --hold-ms 20 \
@@ -80,9 +81,19 @@ check de German "z y a 1 A"
 check fr French "z y a ampersand A"
 check ru Russian "Cyrillic_ya Cyrillic_en Cyrillic_ef 1 Cyrillic_EF"
 
+# Num Lock on before the replay: the row's Num Lock off turns it off, so LEFT ARROW (the keypad 4
+# key) arrives as the arrow.
+setxkbmap us
+xdotool key Num_Lock
+{ echo "device 6 PAD"; echo "200 down 1 6"; echo "250 up 1 6"; echo "400 end"; } >"$work/left.txt"
+start_logger
+"$bin/runvale" --replay "$work/left.txt" "$config" --output xtest 2>/dev/null || fail "LEFT: $?"
+stop_logger
+[ "$(pressed)" = "KP_Left" ] || fail "Num Lock: the window got '$(pressed)', not KP_Left"
+
 # "Z" at 200 ms and again at 1000 ms, with a switch to German between them: the second goes to
 # the key that types z on German, where the us key of Z types y.
-{ echo "device 5 PAD"; echo "200 down 1 1"; echo "250 up 1 1"; echo "1000 down 1 1"
+{ echo "device 6 PAD"; echo "200 down 1 1"; echo "250 up 1 1"; echo "1000 down 1 1"
   echo "1050 up 1 1"; echo "1200 end"; } >"$events"
 setxkbmap us
 start_logger

@@ -17,14 +17,14 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/sway_session.sh"
 start_sway
 
-# The letters' five rows, then button 6 (Num and Caps Lock on) and 7 (both off), each sending A.
+# The fixture's rows, then button 7 (Num and Caps Lock on) and 8 (both off), each sending A.
 config="$work/letters.vlz"
 python3 - "$letters" "$config" <<'PY'
 import sys
 text = open(sys.argv[1], "rb").read().decode("cp1252")
 lines = text.split("\r\n")
 row = lines[1:75]
-for button, lock in (("6", "#TRUE#"), ("7", "#FALSE#")):
+for button, lock in (("7", "#TRUE#"), ("8", "#FALSE#")):
     extra = list(row)
     extra[0], extra[7], extra[8], extra[10], extra[11] = f'"{button}"', lock, lock, '"A"', '"A"'
     lines[-1:-1] = extra
@@ -33,7 +33,7 @@ PY
 events="$work/events.txt"
 script() {  # BUTTON... : each goes down at 200*i ms and up 50 ms later
     local i=0
-    echo "device 7 PAD"
+    echo "device 8 PAD"
     for b in "$@"; do i=$((i + 1)); echo "$((i * 200)) down 1 $b"; echo "$((i * 200 + 50)) up 1 $b"; done
     echo "$(((i + 1) * 200)) end"
 } 
@@ -65,8 +65,8 @@ for case in "us:z y a 1 A" "de:z y a 1 A" "fr:z y a ampersand A" \
     echo "ok: ${case%%:*} -> ${case#*:}"
 done
 
-# Caps Lock (Lock, 2) and Num Lock (Mod2, 16) on while button 6 types A, off for button 7's a.
-script 6 7 >"$events"
+# Caps Lock (Lock, 2) and Num Lock (Mod2, 16) on while button 7 types A, off for button 8's a.
+script 7 8 >"$events"
 replay us
 [ "$(pressed | tr ' ' '\n' | grep -v _Lock | xargs)" = "A a" ] || fail "locks: wev got '$(pressed)'"
 [[ "$(locked)" =~ 00000012.*00000000\ $ ]] || fail "locks: wev's locked masks were '$(locked)'"

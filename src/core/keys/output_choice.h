@@ -56,7 +56,7 @@ OutputChoice chooseKeyOutput(const OutputAvailability& availability,
 struct OpenedKeyOutput {
     std::unique_ptr<KeyOutput> output;  // null when none can send keys
     OutputChoice choice;                // its name, or the reason there is none
-    std::string layout;                 // "Keyboard layout: German (X server)"; "" without output
+    std::string layout = {};            // "Keyboard layout: German (X server)"; "" without output
 };
 
 // Makes the output of one kind (`output` and `layout`); a null output when the system refused

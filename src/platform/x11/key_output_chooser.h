@@ -18,7 +18,7 @@ struct KeyOutputPlaces {
     std::string display;         // "" = $DISPLAY
     std::string waylandDisplay;  // "" = $WAYLAND_DISPLAY
     // Hears, once, what the user should know about the lock keys (uinput).
-    std::function<void(const std::string&)> notice;
+    std::function<void(const std::string&)> notice = {};
 };
 
 // Probes the outputs, opens the one chooseKeyOutput() prefers and falls back to the next when

@@ -18,7 +18,7 @@ class KeyOutputChooserTest : public XDisplayTest {};
 TEST_F(KeyOutputChooserTest, FallsBackToXTestAndItSends) {
     // /dev/null opens like a uinput node but makes no keyboard: the fallback after a failed open.
     for (const char* uinputPath : {kNoUinput, "/dev/null"}) {
-        OpenedKeyOutput opened = openKeyOutput({uinputPath, server_->display(), kNoWayland, {}});
+        OpenedKeyOutput opened = openKeyOutput({uinputPath, server_->display(), kNoWayland});
         ASSERT_NE(opened.output, nullptr) << uinputPath;
         EXPECT_EQ(opened.choice.kind, OutputKind::XTest);
         EXPECT_EQ(opened.choice.name, "X11 XTest");
@@ -32,7 +32,7 @@ TEST_F(KeyOutputChooserTest, FallsBackToXTestAndItSends) {
 TEST_F(KeyOutputChooserTest, ADisplayWithoutXTestIsNamedInTheReason) {
     XvfbServer noXTest({"-tst"});
     ASSERT_TRUE(noXTest.running()) << noXTest.problem();
-    OpenedKeyOutput opened = openKeyOutput({kNoUinput, noXTest.display(), kNoWayland, {}});
+    OpenedKeyOutput opened = openKeyOutput({kNoUinput, noXTest.display(), kNoWayland});
     EXPECT_EQ(opened.output, nullptr);
     EXPECT_EQ(opened.choice.kind, OutputKind::None);
     EXPECT_NE(opened.choice.reason.find("the X display has no XTEST extension"),
@@ -40,7 +40,7 @@ TEST_F(KeyOutputChooserTest, ADisplayWithoutXTestIsNamedInTheReason) {
 }
 
 TEST(KeyOutputChooser, NoOutputWithoutUinputAndDisplay) {
-    OpenedKeyOutput opened = openKeyOutput({kNoUinput, ":65000", kNoWayland, {}});
+    OpenedKeyOutput opened = openKeyOutput({kNoUinput, ":65000", kNoWayland});
     EXPECT_EQ(opened.output, nullptr);
     EXPECT_EQ(opened.choice.kind, OutputKind::None);
     EXPECT_EQ(opened.choice.reason.rfind("No keyboard output is available: /dev/uinput does not "

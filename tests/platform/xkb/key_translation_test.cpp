@@ -47,6 +47,17 @@ TEST(KeyTranslation, LettersByLayoutEverythingElseByPosition) {
     }
 }
 
+// A layout switch between a key's press and its release must not leave the pressed key down.
+TEST(KeyRouting, AReleaseGoesWhereItsPressWent) {
+    const XkbKeymap de = compileKeymap(LayoutNames{"de", "", "", ""});
+    ASSERT_TRUE(de);
+    KeyRouting routing;
+    const std::uint16_t z = scanCodeOf(keyCodeOfName("Z"));
+    EXPECT_EQ(routing.route(z, false, translationOf(de.get(), 0)), KEY_Y);
+    EXPECT_EQ(routing.route(z, true, KeyTranslation()), KEY_Y);
+    EXPECT_EQ(routing.route(z, true, KeyTranslation()), KEY_Z) << "a stray release by position";
+}
+
 TEST(KeyTranslation, UnknownLayoutDoesNotCompile) {
     EXPECT_FALSE(compileKeymap(LayoutNames{"no-such-layout", "", "", ""}));
     EXPECT_FALSE(compileKeymapFromString("not a keymap"));
