@@ -86,4 +86,12 @@ sleep 0.2
 # xkb numbers keys as evdev + 8: Z (evdev 44) is 52.
 [ "$(grep -o 'key: 52; state: [01]' "$work/wev.log" | tail -n 1)" = "key: 52; state: 0" ] ||
     fail "Z stayed down after SIGTERM"
+# A run (not a replay) on this desktop, which hosts no tray icons, is headless and stops cleanly.
+spawn "$work/run.log" "$bin/runvale" "$config" --output wayland
+rv_pid=$spawned
+for _ in $(seq 50); do grep -q '^Waiting for device' "$work/run.log" && break; sleep 0.05; done
+kill -TERM "$rv_pid"
+wait "$rv_pid" || fail "a run ended with $? after SIGTERM"
+grep -q "through Wayland virtual keyboard" "$work/run.log" && grep -qx "Stopped." "$work/run.log" ||
+    fail "the run said: $(cat "$work/run.log")"
 echo "PASS: runvale --output wayland types by the layout, keeps the locks and leaves no key down"
