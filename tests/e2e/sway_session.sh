@@ -6,10 +6,7 @@
 # exit). fail() prints the logs.
 
 for tool in sway swaymsg wtype grim wev python3; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIP: $tool is not installed (see scripts/packages.txt)"
-        exit 77
-    fi
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
 work=$(mktemp -d)
@@ -23,10 +20,8 @@ if [ "$(id -u)" = 0 ]; then
 fi
 as_user() { "${user[@]}" "$@"; }
 spawned=
-spawn() {  # LOG CMD...: not through a function, so that the pid is the program's own
-    local log=$1
-    shift
-    "${user[@]}" "$@" >"$log" 2>&1 &
+spawn() {  # LOG CMD...: the program itself goes to the background, so $spawned is its pid
+    "${user[@]}" "${@:2}" >"$1" 2>&1 &
     spawned=$!
     pids+=("$spawned")
 }
@@ -37,7 +32,7 @@ cleanup() {
 trap cleanup EXIT
 fail() {
     echo "FAIL: $*" >&2
-    for log in "$work"/*.log; do [ -f "$log" ] && sed "s|^|$(basename "$log" .log): |" "$log" >&2; done
+    for log in "$work"/*.log; do sed "s|^|$(basename "$log" .log): |" "$log" >&2; done
     exit 1
 }
 
@@ -68,7 +63,7 @@ CONFIG
     spawn /dev/null wtype -s 3600000
 }
 
-# The name of the focused window ("" for none), and "x y w h" of the first window named $1.
+# The name of the focused window ("" for none).
 focused_window() {
     as_user swaymsg -t get_tree | python3 -c '
 import json, sys
@@ -76,15 +71,6 @@ def walk(n):
     if n.get("focused") and n.get("type") in ("con", "floating_con"): print(n.get("name") or "")
     for c in n.get("nodes", []) + n.get("floating_nodes", []): walk(c)
 walk(json.load(sys.stdin))'
-}
-window_rect() {
-    as_user swaymsg -t get_tree | python3 -c '
-import json, re, sys
-def walk(n):
-    if n.get("type") in ("con", "floating_con") and re.search(sys.argv[1], n.get("name") or ""):
-        r = n["rect"]; print(r["x"], r["y"], r["width"], r["height"]); sys.exit(0)
-    for c in n.get("nodes", []) + n.get("floating_nodes", []): walk(c)
-walk(json.load(sys.stdin)); sys.exit(1)' "$1"
 }
 # Waits until the focused window's name matches $1.
 wait_focused() {

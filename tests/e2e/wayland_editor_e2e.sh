@@ -43,11 +43,9 @@ type_keys -M alt -k Tab -m alt
 sleep 0.3
 [ ! -e "$alt_tab_marker" ] || fail "Alt+Tab reached sway while recording"
 wait_focused "$main"
-if [ -n "$screenshot" ]; then
-    read -r x y w h <<<"$(window_rect "$main")"
-    as_user grim -g "$x,$y ${w}x$h" "$work/shot.png"
-    mkdir -p "$(dirname "$screenshot")"
-    cp "$work/shot.png" "$screenshot"
+if [ -n "$screenshot" ]; then  # the window fills the output
+    as_user grim "$work/shot.png"
+    mkdir -p "$(dirname "$screenshot")" && cp "$work/shot.png" "$screenshot"
     echo "screenshot: $screenshot"
 fi
 

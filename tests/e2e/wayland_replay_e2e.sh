@@ -31,12 +31,15 @@ for button, lock in (("7", "#TRUE#"), ("8", "#FALSE#")):
 open(sys.argv[2], "wb").write("\r\n".join(lines).encode("cp1252"))
 PY
 events="$work/events.txt"
-script() {  # BUTTON... : each goes down at 200*i ms and up 50 ms later
+script() {  # BUTTON...: the i-th goes down at 200*i ms and up 50 ms later
     local i=0
     echo "device 8 PAD"
-    for b in "$@"; do i=$((i + 1)); echo "$((i * 200)) down 1 $b"; echo "$((i * 200 + 50)) up 1 $b"; done
+    for b in "$@"; do
+        i=$((i + 1))
+        printf '%s down 1 %s\n%s up 1 %s\n' $((i * 200)) "$b" $((i * 200 + 50)) "$b"
+    done
     echo "$(((i + 1) * 200)) end"
-} 
+}
 spawn "$work/wev.log" stdbuf -oL wev -f wl_keyboard
 wait_focused '^wev$'
 
