@@ -63,7 +63,8 @@ public:
         w.setDeviceDetection([this] { return devices->detect(); });
         live = std::make_unique<LiveInput>(
             w, LiveInputParts{*devices, [this] { return openOutput(); }, priority, clock,
-                              [this](QWidget&, bool) { return grantGrab ? 0 : EBUSY; }, testOutputMirror});
+                              [this](QWidget&, bool) { return grantGrab ? 0 : EBUSY; },
+                              testOutputMirror});
         w.Form_Load(commandLine);
         return w;
     }

@@ -35,8 +35,7 @@ TEST_F(KeyOutputChooserTest, ADisplayWithoutXTestIsNamedInTheReason) {
     OpenedKeyOutput opened = openKeyOutput({kNoUinput, noXTest.display(), kNoWayland});
     EXPECT_EQ(opened.output, nullptr);
     EXPECT_EQ(opened.choice.kind, OutputKind::None);
-    EXPECT_NE(opened.choice.reason.find("the X display has no XTEST extension"),
-              std::string::npos);
+    EXPECT_NE(opened.choice.reason.find("the X display has no XTEST extension"), std::string::npos);
 }
 
 TEST(KeyOutputChooser, NoOutputWithoutUinputAndDisplay) {
