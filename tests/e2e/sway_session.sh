@@ -10,7 +10,6 @@ for tool in sway swaymsg wtype grim wev python3; do
 done
 
 work=$(mktemp -d)
-chmod 755 "$work"
 pids=()
 user=()
 if [ "$(id -u)" = 0 ]; then
