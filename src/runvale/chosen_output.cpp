@@ -12,9 +12,11 @@ ChosenOutput chooseOutput(const std::string& outputName, Clock& clock, std::ostr
     }
     KeyOutputPlaces places;
     places.notice = [&log](const std::string& text) { log << text << std::endl; };
-    OpenedKeyOutput opened = outputName == "uinput"  ? openKeyOutput(OutputKind::Uinput, places)
-                             : outputName == "xtest" ? openKeyOutput(OutputKind::XTest, places)
-                                                     : openKeyOutput(places);
+    const OutputKind only = outputName == "uinput"    ? OutputKind::Uinput
+                            : outputName == "wayland" ? OutputKind::Wayland
+                            : outputName == "xtest"   ? OutputKind::XTest
+                                                      : OutputKind::None;
+    OpenedKeyOutput opened = openKeyOutput(only, places);
     if (!opened.output) {
         log << "No key output: " << opened.choice.reason << std::endl;
     } else {

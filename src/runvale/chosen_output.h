@@ -1,7 +1,8 @@
 #pragma once
-// The key output a run or a replay asks for with --output: "auto" (uinput, else XTest),
-// "uinput", "xtest", or "record" (a testing aid that types nothing and logs each batch). The
-// layout keys follow and what the user should know about the lock keys go to the log.
+// The key output a run or a replay asks for with --output: "auto" (uinput, else the Wayland
+// virtual keyboard, else XTest), "uinput", "wayland", "xtest", or "record" (a testing aid that
+// types nothing and logs each batch). The layout keys follow and what the user should know about
+// the lock keys go to the log.
 #include <memory>
 #include <ostream>
 #include <string>
@@ -12,7 +13,7 @@
 
 namespace velloran::runvale {
 
-inline constexpr const char* kOutputNames[] = {"auto", "uinput", "xtest", "record"};
+inline constexpr const char* kOutputNames[] = {"auto", "uinput", "wayland", "xtest", "record"};
 
 struct ChosenOutput {
     std::unique_ptr<KeyOutput> output;  // null when it cannot send keys (the reason is logged)

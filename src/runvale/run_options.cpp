@@ -73,7 +73,8 @@ void addRunOptions(CLI::App& app, CLI::Option_group& commands, RunOptions& o) {
         ->excludes(o.dryRunOption)
         ->excludes(o.replayOption);
     app.add_option("--output", o.output,
-                   "Where keys go: \"auto\" (uinput, else XTest), \"uinput\", \"xtest\", or "
+                   "Where keys go: \"auto\" (uinput, else the Wayland virtual keyboard, else "
+                   "XTest), \"uinput\", \"wayland\", \"xtest\", or "
                    "\"record\", a testing aid that sends none and writes each batch and, at "
                    "exit, the keys still held to standard error")
         ->capture_default_str()

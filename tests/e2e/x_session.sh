@@ -35,6 +35,8 @@ start_x_session() {
     [ -s "$work/display" ] || fail "Xvfb did not start"
     export DISPLAY=":$(cat "$work/display")"
     mkdir -m 700 "$work/run"
+    # Keys must go to this display, not to a Wayland desktop the tests were started from.
+    unset WAYLAND_DISPLAY
     export QT_QPA_PLATFORM=xcb VELLORAN_SETTINGS="$work/settings.ini" XDG_DATA_HOME="$work/data" \
         XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" TMPDIR="$work"
 }

@@ -2,6 +2,7 @@
 // The real main window with its live input as the program builds it (devices, record mode, test
 // mode), where the keystrokes go to a recording output that the test reads, the process priority
 // is a fake and the keyboard grab is the test's to grant.
+#include <cerrno>
 #include <memory>
 #include <vector>
 
@@ -62,7 +63,8 @@ public:
         w.setDeviceDetection([this] { return devices->detect(); });
         live = std::make_unique<LiveInput>(
             w, LiveInputParts{*devices, [this] { return openOutput(); }, priority, clock,
-                              [this](QWidget&, bool) { return grantGrab; }, testOutputMirror});
+                              [this](QWidget&, bool) { return grantGrab ? 0 : EBUSY; },
+                              testOutputMirror});
         w.Form_Load(commandLine);
         return w;
     }
@@ -78,11 +80,12 @@ public:
 private:
     OpenedKeyOutput openOutput() {
         if (!outputAvailable) {
-            return {nullptr, OutputChoice{OutputKind::None, "", "No X display could be opened."}};
+            return {nullptr, OutputChoice{OutputKind::None, "", "No X display could be opened."},
+                    ""};
         }
         ++outputsOpened;
         return {std::make_unique<SharedOutput>(keys, openOutputs),
-                OutputChoice{OutputKind::XTest, "XTest", ""}};
+                OutputChoice{OutputKind::XTest, "XTest", ""}, ""};
     }
 };
 

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWindow>
-#include <cerrno>
 
 #include "editing/qt_virtual_keys.h"
 #include "editing/recording_keyboard_guard.h"
@@ -11,13 +10,6 @@
 #include "shell/main_window.h"
 
 namespace velloran {
-
-bool KeyboardGuard::grabWindowKeyboard(QWidget& window, bool on) {
-    // The window's own grab, not QWidget::grabKeyboard(): keys that pass the guard still go to
-    // the focused control (the Description editor), and the result says whether the grab held.
-    QWindow* handle = window.windowHandle();
-    return handle && handle->setKeyboardGrabEnabled(on);
-}
 
 KeyboardGuard::KeyboardGuard(MainWindow& window, WindowKeyDecoder& decoder, Grab grab)
     : window_(window), decoder_(decoder), grab_(std::move(grab)) {
@@ -30,8 +22,7 @@ KeyboardGuard::~KeyboardGuard() {
 
 std::optional<int> KeyboardGuard::install() {
     if (installed_) return std::nullopt;
-    // The window system refuses a grab while another client holds the keyboard.
-    if (!grab_(window_, true)) return EBUSY;
+    if (const int error = grab_(window_, true)) return error;
     installed_ = true;
     return std::nullopt;
 }

@@ -4,7 +4,8 @@
 // is installed (recording) the window holds the keyboard grab, so the desktop's window switching
 // keys reach it too: CTRL + ESC, ALT + TAB and ALT + ESC are swallowed with a note in the
 // feedback line, and the navigation keys, key-down and key-up alike, become Key steps instead of
-// moving the table's selection.
+// moving the table's selection. On Wayland, which gives no grab, the compositor is asked to pass
+// its shortcuts to the window instead (window_keyboard_grab.h).
 #include <QKeyEvent>
 #include <QObject>
 #include <functional>
@@ -18,12 +19,11 @@ class WindowKeyDecoder;
 class KeyboardGuard final : public QObject {
     Q_OBJECT
 public:
-    // Takes the keyboard for a window (on) or lets it go; false when the system refused.
-    using Grab = std::function<bool(QWidget& window, bool on)>;
-    // The window system's keyboard grab.
-    static bool grabWindowKeyboard(QWidget& window, bool on);
+    // Takes the keyboard for a window (on) or lets it go; 0, or the system error number when the
+    // system refused.
+    using Grab = std::function<int(QWidget& window, bool on)>;
 
-    KeyboardGuard(MainWindow& window, WindowKeyDecoder& decoder, Grab grab = grabWindowKeyboard);
+    KeyboardGuard(MainWindow& window, WindowKeyDecoder& decoder, Grab grab);
     ~KeyboardGuard() override;
 
     // Grabs the keyboard; the system error number when that failed (nothing is guarded then).

@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QHeaderView>
+#include <algorithm>
 #include <cerrno>
 
 #include "editing/table_editing_clear.h"
@@ -61,23 +62,14 @@ void TableEvents::connectView() {
     MappingTableView* view = window_.controls().listView3;
     using Change = MainWindow::TableChange;
     connect(view, &MappingTableView::mousePressed, this,
-            [this](Qt::MouseButton qtButton, const MappingTableView::Hit& hit) {
-                const std::optional<MouseButton> button = mouseButton(qtButton);
-                if (!button) return;
-                const bool open = window_.session().currentKey != kBlankKey;
-                run([&](TableEditing t) { ListView3_MouseDown(t, open, *button, tableHit(hit)); });
-                window_.showSession(Change::None);
+            [this](Qt::MouseButton button, const MappingTableView::Hit& hit) {
+                press(button, tableHit(hit));
             });
     connect(view, &MappingTableView::mouseReleased, this,
-            [this](Qt::MouseButton qtButton, const MappingTableView::Hit& hit) {
-                const std::optional<MouseButton> button = mouseButton(qtButton);
-                if (!button) return;
-                run([&](TableEditing t) {
-                    ListView3_MouseUp(t, *button, tableHit(hit));
-                    if (*button == MouseButton::Left) ListView3_Click(t);
-                });
-                window_.showSession(Change::None);
+            [this](Qt::MouseButton button, const MappingTableView::Hit& hit) {
+                release(button, tableHit(hit));
             });
+    connect(view, &MappingTableView::keyPressed, this, &TableEvents::keyClick);
     connect(view, &MappingTableView::mouseDoubleClicked, this, [this] {
         run([](TableEditing t) { ListView3_DblClick(t); });
         window_.tableModel().rowsChanged(state_.lastMouseUp.row, state_.lastMouseUp.row);
@@ -96,6 +88,58 @@ void TableEvents::connectView() {
                 run([&text](TableEditing t) { commitDescription(t, text.toStdString()); });
                 window_.showSession();
             });
+}
+
+void TableEvents::press(Qt::MouseButton qtButton, TableHit hit) {
+    const std::optional<MouseButton> button = mouseButton(qtButton);
+    if (!button) return;
+    const bool open = window_.session().currentKey != kBlankKey;
+    run([&](TableEditing t) { ListView3_MouseDown(t, open, *button, hit); });
+    window_.showSession(MainWindow::TableChange::None);
+}
+
+void TableEvents::release(Qt::MouseButton qtButton, TableHit hit) {
+    const std::optional<MouseButton> button = mouseButton(qtButton);
+    if (!button) return;
+    run([&](TableEditing t) {
+        ListView3_MouseUp(t, *button, hit);
+        if (*button == MouseButton::Left) ListView3_Click(t);
+    });
+    window_.showSession(MainWindow::TableChange::None);
+}
+
+void TableEvents::keyClick(int key, Qt::KeyboardModifiers modifiers) {
+    EditorSession& session = window_.session();
+    const MappingTable* table = session.currentTable();
+    if (session.recording || session.testing || !table || table->rowCount() == 0) return;
+    TableHit hit{std::max(table->selected, 0), state_.currentColumn};
+    Qt::MouseButton button = Qt::LeftButton;
+    switch (key) {
+        case Qt::Key_Up:
+            hit.row = std::max(hit.row - 1, 0);
+            break;
+        case Qt::Key_Down:
+            hit.row = std::min(hit.row + 1, table->rowCount() - 1);
+            break;
+        case Qt::Key_Right:
+            hit.subItem = hit.subItem < col::FirstPress ? col::FirstPress
+                                                        : std::min(hit.subItem + 1, col::LastStep);
+            break;
+        case Qt::Key_Left:
+            hit.subItem = hit.subItem > col::FirstPress ? hit.subItem - 1 : 0;
+            break;
+        case Qt::Key_F10:
+            if (!modifiers.testFlag(Qt::ShiftModifier)) return;
+            button = Qt::RightButton;
+            break;
+        case Qt::Key_Menu:
+            button = Qt::RightButton;
+            break;
+        default:
+            return;
+    }
+    press(button, hit);
+    release(button, hit);
 }
 
 void TableEvents::registerCommands() {

@@ -47,6 +47,12 @@ public:
 
 private:
     void connectView();
+    void press(Qt::MouseButton button, TableHit hit);
+    void release(Qt::MouseButton button, TableHit hit);
+    // Outside record and test mode the arrow keys click the neighbouring cell (Left and Right
+    // through the step columns) and the menu key or Shift+F10 opens the context menu there, so
+    // that the table works without a pointer.
+    void keyClick(int key, Qt::KeyboardModifiers modifiers);
     void registerCommands();
 
     MainWindow& window_;

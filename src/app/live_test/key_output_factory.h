@@ -9,10 +9,10 @@ namespace velloran {
 
 using KeyOutputFactory = std::function<OpenedKeyOutput()>;
 
-// The best output of this session: uinput, else XTest, else none with the reason. It is opened
-// at the first call and kept for the program's run, so that a uinput keyboard is made once (the
-// system needs a moment to open a new one and set its LEDs). Each call hands out a handle that
-// releases the keys it left down when it is dropped.
+// The best output of this session: uinput, else the Wayland virtual keyboard, else XTest, else
+// none with the reason. It is opened at the first call and kept for the program's run, so that a
+// uinput keyboard is made once (the system needs a moment to open a new one and set its LEDs).
+// Each call hands out a handle that releases the keys it left down when it is dropped.
 KeyOutputFactory systemKeyOutput();
 
 }  // namespace velloran

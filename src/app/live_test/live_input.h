@@ -4,6 +4,7 @@
 // (Command::Test). Built after the window and dropped before it.
 #include "editing/keyboard_guard.h"
 #include "editing/recording_lock_keys.h"
+#include "editing/window_keyboard_grab.h"
 #include "live_test/test_mode.h"
 #include "editing/window_key_decoder.h"
 
@@ -16,7 +17,7 @@ struct LiveInputParts {
     KeyOutputFactory openOutput = systemKeyOutput();
     ProcessPriority& priority;
     Clock& clock;
-    KeyboardGuard::Grab grabKeyboard = KeyboardGuard::grabWindowKeyboard;
+    KeyboardGuard::Grab grabKeyboard = windowKeyboardGrab();
     QString testOutputMirror;  // see FormTest
 };
 

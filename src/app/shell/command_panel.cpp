@@ -64,6 +64,9 @@ CommandPanel::CommandPanel(CommandRouter& router, QWidget* parent) : QWidget(par
     layout->addWidget(divider);
     layout->addSpacing(4);
     for (const ButtonSetup& setup : kTableButtons) add(setup);
+    // Record mode toggles by keyboard too: the menus are locked while recording, and every key
+    // that reaches the window is a key to record, but a shortcut is taken before either.
+    button(QStringLiteral("ComRec"))->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
     recPicture_ = QStringLiteral("rec_off");
     testPicture_ = QStringLiteral("test_off");
 }

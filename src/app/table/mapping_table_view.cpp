@@ -117,8 +117,9 @@ void MappingTableView::mouseDoubleClickEvent(QMouseEvent*) {
 void MappingTableView::mouseMoveEvent(QMouseEvent*) {}
 
 void MappingTableView::keyPressEvent(QKeyEvent* event) {
-    // Keys never move through the table: while recording they are keys to record.
+    // Keys never move through the table by themselves: while recording they are keys to record.
     event->accept();
+    emit keyPressed(event->key(), event->modifiers());
 }
 
 void MappingTableView::keyReleaseEvent(QKeyEvent* event) {

@@ -37,6 +37,8 @@ signals:
     void mouseReleased(Qt::MouseButton button, const MappingTableView::Hit& hit);
     void mouseDoubleClicked();
     void deleteReleased();
+    // Any other key that reaches the table (keys being recorded are taken before it).
+    void keyPressed(int key, Qt::KeyboardModifiers modifiers);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

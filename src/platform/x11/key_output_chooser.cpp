@@ -1,5 +1,6 @@
 #include "x11/key_output_chooser.h"
 
+#include "wayland/wayland_key_output.h"
 #include "x11/x11_key_layout.h"
 #include "x11/xtest_key_output.h"
 #include "xkb/xkb_layout.h"
@@ -7,30 +8,32 @@
 namespace velloran {
 namespace {
 
-OpenedKeyOutput openChosen(OutputAvailability availability, const KeyOutputPlaces& places,
-                           OutputChoice (*choose)(const OutputAvailability&)) {
-    for (;;) {
-        OutputChoice choice = choose(availability);
-        switch (choice.kind) {
-            case OutputKind::Uinput:
-                if (auto opened = UinputKeyOutput::create(
-                        places.uinputPath, newKeyboardLayout(places.display), places.notice)) {
-                    std::string layout = opened.value()->layout().description();
-                    return {std::move(opened.value()), std::move(choice), std::move(layout)};
-                }
-                availability.uinput = UinputStatus::Refused;
-                break;
-            case OutputKind::XTest:
-                if (auto opened = XTestKeyOutput::open(places.display)) {
-                    std::string layout = opened.value()->layout().description();
-                    return {std::move(opened.value()), std::move(choice), std::move(layout)};
-                }
-                availability.xtest = XTestStatus::NoDisplay;
-                break;
-            case OutputKind::None:
-                return {nullptr, std::move(choice), ""};
-        }
+template <class Output>
+OpenedKeyOutput opened(std::unique_ptr<Output> output) {
+    if (!output) return {};
+    std::string layout = output->layout().description();
+    return {std::move(output), {}, std::move(layout)};
+}
+
+OpenedKeyOutput openKind(OutputKind kind, const KeyOutputPlaces& places) {
+    switch (kind) {
+        case OutputKind::Uinput:
+            if (auto output = UinputKeyOutput::create(
+                    places.uinputPath, newKeyboardLayout(places.display), places.notice)) {
+                return opened(std::move(output.value()));
+            }
+            break;
+        case OutputKind::Wayland:
+            return opened(WaylandKeyOutput::open(places.waylandDisplay));
+        case OutputKind::XTest:
+            if (auto output = XTestKeyOutput::open(places.display)) {
+                return opened(std::move(output.value()));
+            }
+            break;
+        case OutputKind::None:
+            break;
     }
+    return {};
 }
 
 }  // namespace
@@ -41,19 +44,22 @@ std::unique_ptr<KeyLayout> newKeyboardLayout(const std::string& display) {
 }
 
 OpenedKeyOutput openKeyOutput(const KeyOutputPlaces& places) {
-    const OutputAvailability availability{UinputKeyOutput::probe(places.uinputPath),
-                                          XTestKeyOutput::probe(places.display)};
-    return openChosen(availability, places, chooseKeyOutput);
+    return openKeyOutput(OutputKind::None, places);
 }
 
 OpenedKeyOutput openKeyOutput(OutputKind only, const KeyOutputPlaces& places) {
+    const auto wanted = [only](OutputKind kind) {
+        return only == OutputKind::None || only == kind;
+    };
+    // Only the outputs that may be chosen are probed: each probe opens a connection.
     OutputAvailability availability;
-    if (only == OutputKind::Uinput) {
-        availability.uinput = UinputKeyOutput::probe(places.uinputPath);
-        return openChosen(availability, places, requireUinput);
+    if (wanted(OutputKind::Uinput)) availability.uinput = UinputKeyOutput::probe(places.uinputPath);
+    if (wanted(OutputKind::Wayland)) {
+        availability.wayland = WaylandKeyOutput::probe(places.waylandDisplay);
     }
-    availability.xtest = XTestKeyOutput::probe(places.display);
-    return openChosen(availability, places, requireXTest);
+    if (wanted(OutputKind::XTest)) availability.xtest = XTestKeyOutput::probe(places.display);
+    return openChosenOutput(
+        availability, [&places](OutputKind kind) { return openKind(kind, places); }, only);
 }
 
 }  // namespace velloran

@@ -3,10 +3,12 @@
 #include <QMenu>
 #include <QStyle>
 #include <QSystemTrayIcon>
+#include <string>
 #include <thread>
 
 #include "run_shell.h"
 #include "store/ini_settings_store.h"
+#include "wayland/wayland_key_output.h"
 
 // Last: Xlib's macros (None, Bool, ...) would break the Qt headers.
 #include <X11/Xlib.h>
@@ -14,28 +16,43 @@
 namespace velloran::runvale {
 namespace {
 
-// A desktop session is one whose X display answers (Wayland sessions offer one through
-// XWayland). Asking Qt instead would abort the program when the display is set but gone.
-bool desktopSession() {
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) return false;
-    Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr) return false;
-    XCloseDisplay(display);
-    return true;
+// A desktop session is one whose X display or Wayland compositor answers; Qt is told which, as
+// asking Qt instead would abort the program when a display is set but gone.
+const char* desktopPlatform() {
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        WaylandKeyOutput::probe() != WaylandStatus::NoCompositor) {
+        return "wayland";
+    }
+    if (!qEnvironmentVariableIsEmpty("DISPLAY")) {
+        if (Display* display = XOpenDisplay(nullptr)) {
+            XCloseDisplay(display);
+            return "xcb";
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace
 
 void runShown(const std::string& configurationName, RunControl& control,
               const std::function<void()>& loop) {
-    if (!desktopSession()) {
+    const char* platform = desktopPlatform();
+    if (platform == nullptr) {
         loop();
         return;
     }
-    int argc = 1;
+    int argc = 3;
     char name[] = "runvale";
-    char* argv[] = {name, nullptr};
+    char option[] = "-platform";
+    std::string platformName = platform;
+    char* argv[] = {name, option, platformName.data(), nullptr};
     QApplication app(argc, argv);
+    // Wayland desktops show tray icons only where a StatusNotifierItem host runs (KDE, or a
+    // panel that hosts them); without one the run is headless.
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        loop();
+        return;
+    }
     QApplication::setQuitOnLastWindowClosed(false);
 
     const QString configuration = QString::fromStdString(configurationName);

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# End to end on Wayland, by keyboard only (the headless sway has no pointer): the editor makes a
+# configuration (Ctrl+N) for a simulated HID board, chooses the first step cell with the arrow
+# keys, starts record mode from the table's context menu (menu key) with the compositor's
+# shortcuts inhibitor active ("Keyboard Hook Active"), records Shift+A while Alt+Tab stays in
+# the window, stops recording (Ctrl+R) and starts a test from the same menu: board button 1 then
+# sends SHIFT + A through the Wayland virtual keyboard into the test output window.
+#
+#   wayland_editor_e2e.sh <folder of velloran> <folder of libhidlink-sim.so> [screenshot.png]
+#
+# Exits 77 (skipped) when sway, swaymsg, wtype, grim, wev or python3 is missing.
+set -euo pipefail
+
+bin=${1:?usage: wayland_editor_e2e.sh <bin folder> <lib folder> [screenshot.png]}
+lib=${2:?usage: wayland_editor_e2e.sh <bin folder> <lib folder> [screenshot.png]}
+screenshot=${3:-}
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=sway_session.sh
+source "$here/sway_session.sh"
+start_sway
+
+boards="$work/boards.txt"
+output="$work/test-output.txt"
+echo 'board DEMO 16 Demo Board' >"$boards"
+VELLORAN_HIDLINK="$lib/libhidlink-sim.so" HIDLINK_SIM_FILE="$boards" \
+    spawn "$work/editor.log" "$bin/velloran" --test-output-log "$output"
+main='^Velloran Ver\. 1\.4\.9 \(Beta\)$'
+wait_focused "$main"
+
+# A new configuration has a row per board button. Tab reaches the table (which keeps the focus
+# from then on), Right makes "On Press 1" of the first row the current cell, the menu key opens
+# the table's menu, whose first item is "Record Key Mapping".
+type_keys -M ctrl n -m ctrl
+for _ in $(seq 10); do type_keys -k Tab; done
+type_keys -k Right -k Menu -k Down -k Return
+wait_focused '^Keyboard Hook Active$'
+type_keys -k Return
+wait_focused "$main"
+
+# Alt+Tab reaches the window, which blocks it, instead of sway's binding.
+type_keys -M shift -k a -m shift
+type_keys -M alt -k Tab -m alt
+sleep 0.3
+[ ! -e "$alt_tab_marker" ] || fail "Alt+Tab reached sway while recording"
+wait_focused "$main"
+if [ -n "$screenshot" ]; then  # the window fills the output
+    as_user grim "$work/shot.png"
+    mkdir -p "$(dirname "$screenshot")" && cp "$work/shot.png" "$screenshot"
+    echo "screenshot: $screenshot"
+fi
+
+# Recording off, then the menu's fourth item, "Test Key Mappings"; the warning is answered.
+type_keys -M ctrl r -m ctrl
+type_keys -k Menu -k Down -k Down -k Down -k Down -k Return
+wait_focused '^Test Warning$'
+type_keys -k Return
+wait_focused '^Test Output Window$'
+for _ in $(seq 50); do [ -f "$output" ] && break; sleep 0.1; done
+[ -f "$output" ] || fail "the test output window mirrors nothing to $output"
+echo 'press DEMO 1' >>"$boards"
+for _ in $(seq 50); do grep -q . "$output" && break; sleep 0.1; done
+echo 'release DEMO 1' >>"$boards"
+[ "$(cat "$output")" = "SHIFT + A" ] ||
+    fail "the test output window shows '$(cat "$output")', not SHIFT + A"
+echo "PASS: recorded SHIFT + A under the inhibitor and sent it through the virtual keyboard"
