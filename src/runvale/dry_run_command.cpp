@@ -3,11 +3,13 @@
 #include "exit_status.h"
 #include "loaded_table.h"
 #include "engine/dry_run_script.h"
+#include "engine/dry_run_warnings.h"
 
 namespace velloran::runvale {
 
 int dryRunCommand(FileSystem& fs, const std::string& eventsPath, const std::string& file,
-                  const DryRunOptions& options, std::ostream& out, std::ostream& err) {
+                  const DryRunOptions& options, bool keyNames, std::ostream& out,
+                  std::ostream& err) {
     const Result<std::string> text = fs.readFile(eventsPath);
     if (!text) {
         err << eventsPath << ": " << text.error().description << std::endl;
@@ -20,8 +22,12 @@ int dryRunCommand(FileSystem& fs, const std::string& eventsPath, const std::stri
     }
     const std::optional<MappingTable> table = loadTable(fs, file, err);
     if (!table) return kExitFailed;
+    for (const std::string& warning : dryRunWarnings(*table, script.value())) {
+        err << warning << '\n';
+    }
+    err.flush();
     for (const SentBatch& batch : runDryRun(*table, script.value(), options)) {
-        out << batchLine(batch) << '\n';
+        out << batchLine(batch, keyNames) << '\n';
     }
     out.flush();
     return kExitOk;

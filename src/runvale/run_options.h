@@ -14,6 +14,7 @@ struct RunOptions {
     std::string file;
     bool listDevices = false;
     std::string dryRunEvents;
+    bool keyNames = false;
     std::string virtualDevices;
     std::string output = "auto";
     long long pollMs = 10;

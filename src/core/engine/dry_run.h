@@ -28,7 +28,8 @@ std::vector<SentBatch> runDryRun(const MappingTable& table, const DryRunScript& 
                                  const DryRunOptions& options);
 
 // One batch as a line: the time, then "+xx" for a key down and "-xx" for a key up, xx the scan
-// code in two lowercase hexadecimal digits: "0 +2a +1e".
-std::string batchLine(const SentBatch& batch);
+// code in two lowercase hexadecimal digits: "0 +2a +1e". With `keyNames`, the keys by name
+// where they have one: "0 +SHIFT +A".
+std::string batchLine(const SentBatch& batch, bool keyNames = false);
 
 }  // namespace velloran
