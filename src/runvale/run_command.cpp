@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "chosen_output.h"
 #include "exit_status.h"
 #include "keys/held_key_guard.h"
 #include "loaded_table.h"
@@ -17,27 +18,9 @@
 #include "process/runner_lock.h"
 #include "run_shell.h"
 #include "virtual_devices.h"
-#include "x11/key_output_chooser.h"
 
 namespace velloran::runvale {
 namespace {
-
-struct ChosenOutput {
-    std::unique_ptr<KeyOutput> output;
-    LoggedRecordingOutput* recording = nullptr;  // the output, when it records
-    std::string name;
-};
-
-ChosenOutput chooseOutput(bool record, Clock& clock, std::ostream& log) {
-    if (record) {
-        auto recording = std::make_unique<LoggedRecordingOutput>(clock, log);
-        LoggedRecordingOutput* raw = recording.get();
-        return {std::move(recording), raw, "the recording output"};
-    }
-    OpenedKeyOutput opened = openKeyOutput();
-    if (!opened.output) log << "No key output: " << opened.choice.reason << std::endl;
-    return {std::move(opened.output), nullptr, opened.choice.name};
-}
 
 // A second runvale on a file that plays already hands over to the first one: the file is
 // reloaded (the user may have saved it again) and its keys are sent once.
@@ -80,7 +63,7 @@ int runCommand(FileSystem& fs, const RunRequest& request, std::ostream& log) {
         if (guardSeen != nullptr) guardSeen->stop();
     });
 
-    ChosenOutput output = chooseOutput(request.recordOutput, clock, log);
+    ChosenOutput output = chooseOutput(request.output, clock, log);
     if (!output.output) return kExitFailed;
     HeldKeyGuard guard(*output.output);
     guardSeen = &guard;

@@ -12,9 +12,8 @@ struct RunRequest {
     std::string file;
     double pollMs = 10;
     std::string virtualDevices;  // as --virtual-devices takes it
-    // Testing aid: keys go to a recording output that logs each batch and, at exit, the keys
-    // it was left holding.
-    bool recordOutput = false;
+    // As --output takes it (chosen_output.h).
+    std::string output = "auto";
 };
 
 // News goes to `log`. Returns 0 after a clean stop, 2 when the run cannot start (the file does

@@ -1,9 +1,12 @@
 #include "run_options.h"
 
 #include <iostream>
+#include <vector>
 
+#include "chosen_output.h"
 #include "dry_run_command.h"
 #include "list_devices_command.h"
+#include "replay_command.h"
 #include "run_command.h"
 
 namespace velloran::runvale {
@@ -32,32 +35,53 @@ void addRunOptions(CLI::App& app, CLI::Option_group& commands, RunOptions& o) {
                         "and print each key batch it would send; reads no settings")
             ->type_name("EVENTS");
     o.dryRunOption->needs(o.fileOption);
+    o.replayOption =
+        commands
+            .add_option("--replay", o.replayEvents,
+                        "Play FILE on the scripted device events of EVENTS on the real clock "
+                        "through a real key output (see --output); reads no settings")
+            ->type_name("EVENTS");
+    o.replayOption->needs(o.fileOption);
     o.listOption->excludes(o.fileOption);
 
     app.add_option("--poll-ms", o.pollMs, "Milliseconds between poll passes")
         ->capture_default_str()
         ->check(CLI::Range(1LL, 1000LL));
+    std::vector<CLI::Option*> timings;
     for (auto [name, value, help] :
-         {std::tuple{"--hold-ms", &o.holdMs, "Dry run: how long each step's keys stay down"},
-          std::tuple{"--repeat-ms", &o.repeatMs, "Dry run: the repeat delay of Repeat rows"},
-          std::tuple{"--rotary-ms", &o.rotaryMs, "Dry run: the rotary threshold"}}) {
-        app.add_option(name, *value, help)
-            ->capture_default_str()
-            ->check(CLI::NonNegativeNumber)
-            ->needs(o.dryRunOption);
+         {std::tuple{"--hold-ms", &o.holdMs,
+                     "Dry run, replay: how long each step's keys stay down"},
+          std::tuple{"--repeat-ms", &o.repeatMs,
+                     "Dry run, replay: the repeat delay of Repeat rows"},
+          std::tuple{"--rotary-ms", &o.rotaryMs, "Dry run, replay: the rotary threshold"}}) {
+        timings.push_back(app.add_option(name, *value, help)
+                              ->capture_default_str()
+                              ->check(CLI::NonNegativeNumber));
     }
+    // Only a scripted play takes them: either command will do, which needs() cannot say.
+    app.parse_complete_callback([&o, timings] {
+        if (o.dryRunOption->count() > 0 || o.replayOption->count() > 0) return;
+        for (CLI::Option* timing : timings) {
+            if (timing->count() > 0) {
+                throw CLI::ValidationError(timing->get_name(), "goes with --dry-run or --replay");
+            }
+        }
+    });
     app.add_flag("--names", o.keyNames,
                  "Dry run: print the keys by name (\"0 +SHIFT +A\") instead of by scan code")
         ->needs(o.dryRunOption);
     app.add_option("--virtual-devices", o.virtualDevices,
                    "Attach virtual game controllers first, e.g. \"Demo Pad:12,Demo Board:32\"")
         ->type_name("LIST")
-        ->excludes(o.dryRunOption);
+        ->excludes(o.dryRunOption)
+        ->excludes(o.replayOption);
     app.add_option("--output", o.output,
-                   "Testing aid: \"record\" sends no keys; each batch and, at exit, the keys "
-                   "still held are written to standard error")
+                   "Where keys go: \"auto\" (uinput, else XTest), \"uinput\", \"xtest\", or "
+                   "\"record\", a testing aid that sends none and writes each batch and, at "
+                   "exit, the keys still held to standard error")
         ->capture_default_str()
-        ->check(CLI::IsMember({"auto", "record"}))
+        ->check(CLI::IsMember(
+            std::vector<std::string>(std::begin(kOutputNames), std::end(kOutputNames))))
         ->excludes(o.dryRunOption)
         ->excludes(o.listOption);
 }
@@ -69,9 +93,13 @@ std::optional<int> runSelected(FileSystem& fs, const RunOptions& o) {
         return dryRunCommand(fs, o.dryRunEvents, unquoted(o.file), options, o.keyNames, std::cout,
                              std::cerr);
     }
+    if (o.replayOption->count() > 0) {
+        const DryRunOptions options{o.pollMs, o.holdMs, o.repeatMs, o.rotaryMs};
+        return replayCommand(fs, o.replayEvents, unquoted(o.file), options, o.output, std::cerr);
+    }
     if (o.file.empty()) return std::nullopt;
     const RunRequest request{unquoted(o.file), static_cast<double>(o.pollMs), o.virtualDevices,
-                             o.output == "record"};
+                             o.output};
     return runCommand(fs, request, std::cerr);
 }
 

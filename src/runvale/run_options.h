@@ -1,6 +1,6 @@
 #pragma once
 // The command line of the runner's own commands: `runvale FILE` (play), `--list-devices` and
-// `--dry-run EVENTS FILE`, with their options.
+// `--dry-run EVENTS FILE` and `--replay EVENTS FILE`, with their options.
 #include <CLI/CLI.hpp>
 
 #include <optional>
@@ -14,6 +14,7 @@ struct RunOptions {
     std::string file;
     bool listDevices = false;
     std::string dryRunEvents;
+    std::string replayEvents;
     bool keyNames = false;
     std::string virtualDevices;
     std::string output = "auto";
@@ -25,6 +26,7 @@ struct RunOptions {
     CLI::Option* fileOption = nullptr;
     CLI::Option* listOption = nullptr;
     CLI::Option* dryRunOption = nullptr;
+    CLI::Option* replayOption = nullptr;
 };
 
 // Adds FILE to `app`, --list-devices and --dry-run to the group of exclusive `commands`, and the

@@ -25,9 +25,10 @@ fail() {
     exit 1
 }
 
-# Starts a private X server on the first free display (it writes the number once it is ready).
+# Starts a private X server on the first free display (it writes the number once it is ready);
+# arguments go to Xvfb.
 start_x_session() {
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp "$@" 3>"$work/display" 2>/dev/null &
     xvfb_pid=$!
     for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
     [ -s "$work/display" ] || fail "Xvfb did not start"

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 
+#include "editing/recording_layout.h"
 #include "keys/key_step.h"
 
 namespace velloran {
@@ -135,6 +136,15 @@ std::uint16_t virtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers) {
 }
 
 std::uint16_t virtualKeyOf(const QKeyEvent& event) {
+    constexpr quint32 kXKeycodeOffset = 8;
+    const quint32 native = event.nativeScanCode();
+    if (native > kXKeycodeOffset && !event.modifiers().testFlag(Qt::KeypadModifier)) {
+        const auto position = static_cast<std::uint16_t>(native - kXKeycodeOffset);
+        if (position == native - kXKeycodeOffset) {
+            const std::uint16_t code = recordingLayout().translation().recordedKeyAt(position);
+            if (code != 0) return code;
+        }
+    }
     return virtualKeyOf(event.key(), event.modifiers());
 }
 

@@ -11,6 +11,10 @@ namespace velloran {
 // lock keys (16, 17, 18, 20, 144, 145), and keypad keys by their keypad codes when the event
 // carries Qt::KeypadModifier. 0 for a key without a code.
 std::uint16_t virtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers);
+// A key event of the typing block (letters, digits, punctuation) by the key that produced it
+// (its native scan code, an X keycode) under the recording layout: the letter it types, else its
+// US position, as key output sends them (keys/key_translation.h). Other keys, and events
+// without a native scan code, by their Qt key.
 std::uint16_t virtualKeyOf(const QKeyEvent& event);
 
 // SHIFT, CTRL and ALT held, as the decoder's modifier mask.

@@ -26,11 +26,14 @@ FormTest::FormTest(Hooks hooks, QString mirrorPath, QWidget* parent)
     : QWidget(parent, Qt::Window),
       hooks_(std::move(hooks)),
       mirrorPath_(std::move(mirrorPath)),
+      layoutLine_(new QLabel(this)),
       text1_(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("FormTest"));
     setWindowTitle(QStringLiteral("Test Output Window"));
     setAttribute(Qt::WA_DeleteOnClose);
 
+    layoutLine_->setObjectName(QStringLiteral("LayoutLine"));
+    layoutLine_->hide();
     text1_->setObjectName(QStringLiteral("Text1"));
     // Keys typed here are listed by the decoder, never inserted as they are.
     text1_->setReadOnly(true);
@@ -47,6 +50,7 @@ FormTest::FormTest(Hooks hooks, QString mirrorPath, QWidget* parent)
     buttons->addWidget(clear);
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(layoutLine_);
     layout->addWidget(text1_, 1);
     layout->addLayout(buttons);
     for (QWidget* child : {static_cast<QWidget*>(text1_), static_cast<QWidget*>(clear),
@@ -55,6 +59,11 @@ FormTest::FormTest(Hooks hooks, QString mirrorPath, QWidget* parent)
     }
     resize(320, 260);
     mirror();
+}
+
+void FormTest::setLayoutLine(const std::string& line) {
+    layoutLine_->setText(QString::fromStdString(line));
+    layoutLine_->setVisible(!line.empty());
 }
 
 void FormTest::setText(std::string text) {

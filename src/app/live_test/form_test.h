@@ -1,7 +1,9 @@
 #pragma once
 // FormTest, the "Test Output Window" shown while a test runs: the keys that reach it are listed
-// in Text1, so the user sees what the test sends to the window that has the focus. Closing it
+// in Text1, so the user sees what the test sends to the window that has the focus. Its first
+// line names the keyboard layout the keys follow. Closing it
 // deletes it (the test goes on); it closes itself when painted or given a key once no test runs.
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
@@ -28,6 +30,8 @@ public:
     const std::string& text() const { return text_; }
     // Replaces Text1, gives it the focus and scrolls to its last line.
     void setText(std::string text);
+    // "Keyboard layout: German (X server)".
+    void setLayoutLine(const std::string& line);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -42,6 +46,7 @@ private:
     Hooks hooks_;
     QString mirrorPath_;
     std::string text_;
+    QLabel* layoutLine_;
     QPlainTextEdit* text1_;
 };
 

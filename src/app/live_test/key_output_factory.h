@@ -1,7 +1,6 @@
 #pragma once
-// Where the editor's keystrokes go: the test and the lock keys of record mode open a key output
-// when they need one and close it when they are done (the uinput virtual keyboard exists only
-// meanwhile). Tests hand in one that records.
+// Where the editor's keystrokes go: the test and the lock keys of record mode ask for a key
+// output when they need one and drop it when they are done. Tests hand in one that records.
 #include <functional>
 
 #include "x11/key_output_chooser.h"
@@ -10,9 +9,10 @@ namespace velloran {
 
 using KeyOutputFactory = std::function<OpenedKeyOutput()>;
 
-// The best output of this session: uinput, else XTest, else none with the reason.
-inline KeyOutputFactory systemKeyOutput() {
-    return [] { return openKeyOutput(); };
-}
+// The best output of this session: uinput, else XTest, else none with the reason. It is opened
+// at the first call and kept for the program's run, so that a uinput keyboard is made once (the
+// system needs a moment to open a new one and set its LEDs). Each call hands out a handle that
+// releases the keys it left down when it is dropped.
+KeyOutputFactory systemKeyOutput();
 
 }  // namespace velloran

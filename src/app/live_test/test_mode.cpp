@@ -104,6 +104,7 @@ void TestMode::showTestOutput() {
         [this] { return window_.session().testing; },
         [this](std::uint16_t key, int shiftMask) { decoder_.testOutputKeyDown(key, shiftMask); }};
     auto* form = new FormTest(std::move(hooks), parts_.testOutputMirror, &window_);
+    form->setLayoutLine(output_.layout);
     // Over the lower right corner of the table, where it hides the least.
     const QRect main = window_.geometry();
     form->move(main.right() - form->width() - 24, main.bottom() - form->height() - 120);

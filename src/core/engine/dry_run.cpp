@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "base/clock.h"
+#include "engine/mapping_engine.h"
 #include "engine/pass_schedule.h"
 #include "engine/quiet_engine_view.h"
-#include "engine/mapping_engine.h"
 #include "keys/scan_codes.h"
 
 namespace velloran {
@@ -63,10 +63,8 @@ private:
 
 }  // namespace
 
-std::vector<SentBatch> runDryRun(const MappingTable& table, const DryRunScript& script,
-                                 const DryRunOptions& options) {
-    MillisecondClock clock;
-    RecordingOutput output(clock);
+void playScript(const MappingTable& table, const DryRunScript& script, const DryRunOptions& options,
+                KeyOutput& output, Clock& clock, const std::function<bool(double)>& startPass) {
     QuietEngineView view;
     MappingEngine engine(output, clock, view, EngineOptions{.stopAtRowCount = false});
     engine.setTimings(EngineTimings{static_cast<double>(options.repeatMs),
@@ -86,7 +84,7 @@ std::vector<SentBatch> runDryRun(const MappingTable& table, const DryRunScript& 
     const auto poll = static_cast<double>(options.pollMs);
     std::size_t next = 0;
     for (double start = 0; start <= end; start = nextPassStart(start, clock.now(), poll)) {
-        clock.set(start);
+        if (!startPass(start)) return;
         for (;
              next < script.events.size() && static_cast<double>(script.events[next].time) <= start;
              ++next) {
@@ -95,6 +93,16 @@ std::vector<SentBatch> runDryRun(const MappingTable& table, const DryRunScript& 
         }
         engine.MyDXCallback();
     }
+}
+
+std::vector<SentBatch> runDryRun(const MappingTable& table, const DryRunScript& script,
+                                 const DryRunOptions& options) {
+    MillisecondClock clock;
+    RecordingOutput output(clock);
+    playScript(table, script, options, output, clock, [&clock](double start) {
+        clock.set(start);
+        return true;
+    });
     return output.batches();
 }
 

@@ -7,12 +7,13 @@
 // end time. An event at T is applied in the first pass that starts at or after T. A pass visits
 // the devices in order and their buttons in ascending order, several changes of one button in
 // script order. Key holds advance the clock between the two batches of a step.
+#include <functional>
 #include <string>
 #include <vector>
 
-#include "table/mapping_table.h"
-#include "keys/recording_output.h"
 #include "engine/dry_run_script.h"
+#include "keys/recording_output.h"
+#include "table/mapping_table.h"
 
 namespace velloran {
 
@@ -26,6 +27,12 @@ struct DryRunOptions {
 // Every batch sent, with its time in milliseconds.
 std::vector<SentBatch> runDryRun(const MappingTable& table, const DryRunScript& script,
                                  const DryRunOptions& options);
+
+// The same play through any output and clock (a replay: the real clock and a real key output).
+// `clock` counts milliseconds from the script's 0. Before each pass `startPass` gets the pass's
+// start time: it moves the clock there or waits for it, and returns false to end the play.
+void playScript(const MappingTable& table, const DryRunScript& script, const DryRunOptions& options,
+                KeyOutput& output, Clock& clock, const std::function<bool(double)>& startPass);
 
 // One batch as a line: the time, then "+xx" for a key down and "-xx" for a key up, xx the scan
 // code in two lowercase hexadecimal digits: "0 +2a +1e". With `keyNames`, the keys by name

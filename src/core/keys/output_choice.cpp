@@ -41,4 +41,19 @@ OutputChoice chooseKeyOutput(const OutputAvailability& availability) {
                 " and " + xtestProblem(availability.xtest) + "."};
 }
 
+OutputChoice requireUinput(const OutputAvailability& availability) {
+    if (availability.uinput == UinputStatus::Usable) return chooseKeyOutput(availability);
+    return {OutputKind::None, "",
+            std::string("The uinput virtual keyboard cannot send keys: ") +
+                uinputProblem(availability.uinput) + "."};
+}
+
+OutputChoice requireXTest(const OutputAvailability& availability) {
+    if (availability.xtest == XTestStatus::Usable) {
+        return chooseKeyOutput({UinputStatus::Missing, availability.xtest});
+    }
+    return {OutputKind::None, "",
+            std::string("X11 XTest cannot send keys: ") + xtestProblem(availability.xtest) + "."};
+}
+
 }  // namespace velloran

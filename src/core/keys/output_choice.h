@@ -35,5 +35,9 @@ struct OutputChoice {
 };
 
 OutputChoice chooseKeyOutput(const OutputAvailability& availability);
+// The one output asked for, or why it cannot send keys ("The uinput virtual keyboard cannot send
+// keys: /dev/uinput is not writable.").
+OutputChoice requireUinput(const OutputAvailability& availability);
+OutputChoice requireXTest(const OutputAvailability& availability);
 
 }  // namespace velloran

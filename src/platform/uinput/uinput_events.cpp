@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "keys/scan_codes.h"
-
 namespace velloran {
 namespace {
 
@@ -19,20 +17,23 @@ input_event eventOf(std::uint16_t type, std::uint16_t code, std::int32_t value) 
 
 std::vector<std::uint16_t> producibleKeyCodes() {
     std::vector<std::uint16_t> codes;
-    for (unsigned vk = 1; vk < 256; ++vk) {
-        const std::uint16_t code = linuxKeyCodeOf(scanCodeOf(static_cast<std::uint16_t>(vk)));
-        if (code != 0) codes.push_back(code);
+    for (std::uint16_t position = 1; position < kKeyPositionCount; ++position) {
+        codes.push_back(position);
     }
-    std::sort(codes.begin(), codes.end());
-    codes.erase(std::unique(codes.begin(), codes.end()), codes.end());
     return codes;
 }
 
 std::vector<input_event> uinputEventsOf(std::span<const KeyRecord> batch) {
+    KeyRouting routing;
+    return uinputEventsOf(batch, routing, KeyTranslation());
+}
+
+std::vector<input_event> uinputEventsOf(std::span<const KeyRecord> batch, KeyRouting& routing,
+                                        const KeyTranslation& translation) {
     std::vector<input_event> events;
     std::vector<std::uint16_t> inFrame;
     for (const KeyRecord& record : batch) {
-        const std::uint16_t code = linuxKeyCodeOf(record.scanCode);
+        const std::uint16_t code = routing.route(record.scanCode, record.keyUp, translation);
         if (code == 0) continue;
         if (std::find(inFrame.begin(), inFrame.end(), code) != inFrame.end()) {
             events.push_back(eventOf(EV_SYN, SYN_REPORT, 0));

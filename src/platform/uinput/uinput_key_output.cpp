@@ -8,8 +8,10 @@
 
 #include <array>
 #include <cerrno>
+#include <chrono>
 
 #include "keys/key_names.h"
+#include "uinput/physical_leds.h"
 #include "uinput/uinput_events.h"
 
 namespace velloran {
@@ -61,7 +63,9 @@ UinputStatus UinputKeyOutput::probe(const std::string& path) {
     return UinputStatus::NotWritable;
 }
 
-Result<std::unique_ptr<UinputKeyOutput>> UinputKeyOutput::create(const std::string& path) {
+Result<std::unique_ptr<UinputKeyOutput>> UinputKeyOutput::create(
+    const std::string& path, std::unique_ptr<KeyLayout> layout,
+    std::function<void(const std::string&)> notice) {
     const int fd = ::open(path.c_str(), kOpenFlags);
     if (fd < 0) return runtimeErrorFromErrno(errno);
     libevdev* description = newKeyboardDescription();
@@ -76,7 +80,8 @@ Result<std::unique_ptr<UinputKeyOutput>> UinputKeyOutput::create(const std::stri
         ::close(fd);
         return runtimeErrorFromErrno(-rc);
     }
-    return std::unique_ptr<UinputKeyOutput>(new UinputKeyOutput(fd, device));
+    return std::unique_ptr<UinputKeyOutput>(
+        new UinputKeyOutput(fd, device, std::move(layout), std::move(notice)));
 }
 
 UinputKeyOutput::~UinputKeyOutput() {
@@ -99,7 +104,7 @@ UinputKeyOutput::~UinputKeyOutput() {
 }
 
 bool UinputKeyOutput::send(std::span<const KeyRecord> batch) {
-    const std::vector<input_event> events = uinputEventsOf(batch);
+    const std::vector<input_event> events = uinputEventsOf(batch, routing_, layout_->translation());
     return write(events);
 }
 
@@ -136,7 +141,10 @@ void UinputKeyOutput::readLeds(int waitMs) {
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) break;
         for (std::size_t i = 0; i < static_cast<std::size_t>(n) / sizeof(input_event); ++i) {
-            if (events[i].type == EV_LED) ledAnswerPending_ = false;
+            if (events[i].type == EV_LED) {
+                ledAnswerPending_ = false;
+                ledsSet_ = true;
+            }
             state_.received(events[i]);
         }
     }
@@ -144,11 +152,35 @@ void UinputKeyOutput::readLeds(int waitMs) {
 
 int UinputKeyOutput::keyState(std::uint16_t virtualKey) {
     readLeds(0);
-    if (ledAnswerPending_ && isLockVirtualKey(virtualKey)) {
+    if (!isLockVirtualKey(virtualKey)) return state_.keyState(virtualKey);
+    if (ledAnswerPending_) {
         readLeds(kLedAnswerWaitMs);
         ledAnswerPending_ = false;
     }
-    return state_.keyState(virtualKey);
+    const unsigned leds = lockSource_.leds();
+    if (const std::optional<std::string> text = lockSource_.takeNotice(); text && notice_) {
+        notice_(*text);
+    }
+    const unsigned bit = virtualKey == vk::NumLock    ? led::NumLock
+                         : virtualKey == vk::CapsLock ? led::CapsLock
+                                                      : led::ScrollLock;
+    return (state_.keyState(virtualKey) & 0x8000) | ((leds & bit) != 0 ? 1 : 0);
+}
+
+bool UinputKeyOutput::Leds::waitForDeviceLeds(int milliseconds) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    output_.readLeds(0);
+    while (!output_.ledsSet_) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            until - std::chrono::steady_clock::now());
+        if (left.count() <= 0) break;
+        output_.readLeds(static_cast<int>(left.count()));
+    }
+    return output_.ledsSet_;
+}
+
+std::optional<unsigned> UinputKeyOutput::Leds::physicalLeds() {
+    return physicalKeyboardLeds(output_.eventNode());
 }
 
 std::string UinputKeyOutput::eventNode() const {

@@ -1,6 +1,7 @@
 #include "uinput/uinput_key_state.h"
 
 #include "keys/key_names.h"
+#include "keys/lock_state_source.h"
 #include "keys/scan_codes.h"
 
 namespace velloran {
@@ -38,6 +39,11 @@ int UinputKeyState::keyState(std::uint16_t virtualKey) const {
     const std::uint16_t code = linuxKeyCodeOf(scanCodeOf(virtualKey));
     if (code != 0 && held_[code]) state |= 0x8000;
     return state;
+}
+
+unsigned UinputKeyState::ledBits() const {
+    return (leds_[LED_NUML] ? led::NumLock : 0U) | (leds_[LED_CAPSL] ? led::CapsLock : 0U) |
+           (leds_[LED_SCROLLL] ? led::ScrollLock : 0U);
 }
 
 std::vector<std::uint16_t> UinputKeyState::heldKeys() const {

@@ -20,6 +20,8 @@ public:
     // Bit 0 while the lock key's LED is on (Num Lock, Caps Lock, Scroll Lock), 0x8000 while this
     // device holds the key down.
     int keyState(std::uint16_t virtualKey) const;
+    // The lock LEDs as the system last set them (bits of keys/lock_state_source.h).
+    unsigned ledBits() const;
     // Key codes still held down, ascending.
     std::vector<std::uint16_t> heldKeys() const;
 

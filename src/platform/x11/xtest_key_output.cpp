@@ -7,7 +7,9 @@
 #include <array>
 
 #include "keys/key_names.h"
+#include "keys/layout_names.h"
 #include "keys/scan_codes.h"
+#include "x11/x11_key_layout.h"
 
 namespace velloran {
 namespace {
@@ -53,10 +55,17 @@ Result<std::unique_ptr<XTestKeyOutput>> XTestKeyOutput::open(const std::string& 
         XCloseDisplay(display);
         return runtimeError(err::DeviceUnavailable);
     }
-    return std::unique_ptr<XTestKeyOutput>(new XTestKeyOutput(display));
+    std::unique_ptr<KeyLayout> layout = X11KeyLayout::open(displayName);
+    if (!layout) {
+        // A server without XKB: keys go by US position, and the user is told.
+        layout = std::make_unique<FixedKeyLayout>(
+            KeyTranslation(), layoutInForceText("US positions", "the X server has no XKB"));
+    }
+    return std::unique_ptr<XTestKeyOutput>(new XTestKeyOutput(display, std::move(layout)));
 }
 
-XTestKeyOutput::XTestKeyOutput(Display* display) : display_(display) {
+XTestKeyOutput::XTestKeyOutput(Display* display, std::unique_ptr<KeyLayout> layout)
+    : display_(display), layout_(std::move(layout)) {
     XDisplayKeycodes(display_, &minKeycode_, &maxKeycode_);
     int major = XkbMajorVersion, minor = XkbMinorVersion;
     if (XkbQueryExtension(display_, nullptr, nullptr, nullptr, &major, &minor)) {
@@ -77,8 +86,10 @@ XTestKeyOutput::~XTestKeyOutput() {
 
 bool XTestKeyOutput::send(std::span<const KeyRecord> batch) {
     bool ok = true;
+    const KeyTranslation& translation = layout_->translation();
     for (const KeyRecord& record : batch) {
-        const int keycode = xKeycodeOf(record.scanCode);
+        const std::uint16_t position = routing_.route(record.scanCode, record.keyUp, translation);
+        const int keycode = position != 0 ? position + kEvdevKeycodeOffset : 0;
         // A keycode outside the server's range would raise an X error, which ends the program.
         if (keycode < minKeycode_ || keycode > maxKeycode_) continue;
         const Bool press = record.keyUp ? False : True;

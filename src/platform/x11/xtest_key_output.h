@@ -1,12 +1,13 @@
 #pragma once
 // Key output through the XTEST extension of an X display: keys reach the programs of that
-// display only. X servers number keys as the Linux key code plus 8 (their evdev rule), so a scan
-// code goes to the keycode linuxKeyCodeOf(scan code) + 8.
+// display only. X servers number keys as the Linux key code plus 8 (their evdev rule); a scan
+// code goes to the key the server's current layout gives it (keys/key_translation.h) plus 8.
 #include <bitset>
 #include <memory>
 #include <string>
 
 #include "base/result.h"
+#include "keys/key_layout.h"
 #include "keys/key_output.h"
 #include "keys/output_choice.h"
 
@@ -14,7 +15,7 @@ struct _XDisplay;
 
 namespace velloran {
 
-// The X keycode of a set-1 scan code; 0 when it has none.
+// The X keycode of a set-1 scan code by US position; 0 when it has none.
 int xKeycodeOf(std::uint16_t scanCode);
 
 class XTestKeyOutput final : public KeyOutput {
@@ -35,11 +36,16 @@ public:
     // the server has the key down, whichever keyboard pressed it.
     int keyState(std::uint16_t virtualKey) override;
 
+    // The X server's layout, which keys follow.
+    KeyLayout& layout() { return *layout_; }
+
 private:
-    explicit XTestKeyOutput(_XDisplay* display);
+    XTestKeyOutput(_XDisplay* display, std::unique_ptr<KeyLayout> layout);
     int indicatorOf(std::uint16_t virtualKey) const;
 
     _XDisplay* display_;
+    std::unique_ptr<KeyLayout> layout_;
+    KeyRouting routing_;
     int minKeycode_ = 0;
     int maxKeycode_ = 0;
     int numLockIndicator_ = -1;

@@ -22,6 +22,10 @@ namespace {
 
 namespace fsys = std::filesystem;
 
+std::unique_ptr<KeyLayout> usPositions() {
+    return std::make_unique<FixedKeyLayout>(KeyTranslation(), "");
+}
+
 TEST(UinputProbe, TellsAMissingNodeFromOneThatCannotBeUsed) {
     const fsys::path dir =
         fsys::temp_directory_path() / ("uinput_probe_" + std::to_string(getpid()));
@@ -32,7 +36,7 @@ TEST(UinputProbe, TellsAMissingNodeFromOneThatCannotBeUsed) {
 }
 
 TEST(UinputProbe, ANodeThatIsNoUinputRefusesToMakeAKeyboard) {
-    auto created = UinputKeyOutput::create("/dev/null");
+    auto created = UinputKeyOutput::create("/dev/null", usPositions());
     ASSERT_FALSE(created.ok());
     EXPECT_NE(created.error().number, 0);
 }
@@ -100,7 +104,7 @@ protected:
                                  : "no permission")
                          << "): the virtual keyboard is not tested";
         }
-        auto created = UinputKeyOutput::create();
+        auto created = UinputKeyOutput::create(kUinputPath, usPositions());
         ASSERT_TRUE(created.ok()) << created.error().description;
         output_ = std::move(created.value());
         reader_ = std::make_unique<EventReader>(output_->eventNode());
