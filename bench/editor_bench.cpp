@@ -70,6 +70,7 @@ public:
                        const std::string&) override {
         return false;
     }
+    bool runnerPlays(const std::string&) override { return false; }
 };
 
 class NoTrash final : public Trash {

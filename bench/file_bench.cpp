@@ -97,8 +97,21 @@ void run(std::vector<std::string> args) {
 
 }  // namespace
 
-int main() {
+// `file_bench read FILE`: one read of FILE and nothing else, for instruction counts and peak
+// memory (see README.md).
+int readOnce(const std::string& file) {
+    PosixFileSystem files;
+    auto bytes = files.readFile(file);
+    if (!bytes) fail(bytes.error().description);
+    const LoadedConfiguration loaded = parseConfiguration(bytes.value(), DeviceInventory{});
+    if (loaded.failure) fail(loaded.failure->box.text);
+    std::printf("%zu rows\n", loaded.rows.size());
+    return 0;
+}
+
+int main(int argc, char** argv) {
     namespace fs = std::filesystem;
+    if (argc == 3 && std::string(argv[1]) == "read") return readOnce(argv[2]);
     std::string pattern = (fs::temp_directory_path() / "file_bench.XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) fail("cannot create a temporary folder");
     const fs::path dir = pattern;

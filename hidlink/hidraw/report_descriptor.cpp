@@ -122,7 +122,9 @@ std::optional<ReportLayout> parseReportDescriptor(std::span<const std::uint8_t> 
                 locals.maximum.reset();
             }
         } else if (type == Main) {
-            if (tag == Input) {
+            // An Input without bits adds nothing to its report: a report made only of such
+            // items is never sent, and a zero length could not cut a byte stream into reports.
+            if (tag == Input && g.reportSize > 0 && g.reportCount > 0) {
                 long& bits = inputBits[g.reportId];
                 const long width = static_cast<long>(g.reportSize) * g.reportCount;
                 if (g.reportSize > kMaxReportBits || g.reportCount > kMaxReportBits ||

@@ -21,7 +21,7 @@ Json stepsJson(const MappingRow& row, int firstColumn) {
     Json steps = Json::array();
     for (int c = firstColumn; c < firstColumn + kStepsPerMacro; ++c) {
         const Cell& cell = row.cell(c);
-        steps.push_back(Json::array({cell.text, tagJson(cell.tag)}));
+        steps.push_back(Json::array({std::string_view(cell.text), tagJson(cell.tag)}));
     }
     return steps;
 }
@@ -58,12 +58,12 @@ Json rowJson(const MappingRow& row) {
     const Cell& device = row.cell(col::DeviceId);
     const Cell& description = row.cell(col::Description);
     return Json{{"button", row.text},
-                {"device_text", device.text},
+                {"device_text", std::string_view(device.text)},
                 {"device_id", tagJson(device.tag)},
                 {"repeat", tagJson(row.cell(col::Repeat).tag)},
                 {"rotary", tagJson(row.cell(col::Rotary).tag)},
                 {"multiplier", tagJson(row.cell(col::Multiplier).tag)},
-                {"description", description.text},
+                {"description", std::string_view(description.text)},
                 {"active", tagJson(description.tag)},
                 {"num_lock", tagJson(row.cell(col::NumLock).tag)},
                 {"caps_lock", tagJson(row.cell(col::CapsLock).tag)},
@@ -72,23 +72,33 @@ Json rowJson(const MappingRow& row) {
                 {"release", stepsJson(row, col::FirstRelease)}};
 }
 
-Json loadJson(const LoadedConfiguration& loaded) {
+void writeLoadJson(const LoadedConfiguration& loaded, std::ostream& out) {
+    // The reader yields UTF-8; replacing anything else keeps the output valid JSON regardless.
+    const auto dump = [](const Json& j) {
+        return j.dump(-1, ' ', false, Json::error_handler_t::replace);
+    };
     if (loaded.failure) {
         const LoadFailure& f = *loaded.failure;
-        return Json{{"messages", messagesJson(loaded.messages)},
-                    {"error",
-                     {{"number", f.error.number},
-                      {"title", f.box.title},
-                      {"text", f.box.text},
-                      {"icon", std::string(iconName(f.box.icon))}}}};
+        out << dump(Json{{"messages", messagesJson(loaded.messages)},
+                         {"error",
+                          {{"number", f.error.number},
+                           {"title", f.box.title},
+                           {"text", f.box.text},
+                           {"icon", std::string(iconName(f.box.icon))}}}});
+        return;
     }
-    Json rows = Json::array();
-    for (const MappingRow& row : loaded.rows) rows.push_back(rowJson(row));
-    return Json{{"version", loaded.version},
-                {"obsolete", loaded.obsolete},
-                {"state", loaded.state},
-                {"messages", messagesJson(loaded.messages)},
-                {"rows", std::move(rows)}};
+    Json head{{"version", loaded.version},
+              {"obsolete", loaded.obsolete},
+              {"state", loaded.state},
+              {"messages", messagesJson(loaded.messages)}};
+    std::string text = dump(head);
+    text.pop_back();  // the closing brace: the rows follow
+    out << text << ",\"rows\":[";
+    for (std::size_t i = 0; i < loaded.rows.size(); ++i) {
+        if (i > 0) out << ',';
+        out << dump(rowJson(loaded.rows[i]));
+    }
+    out << "]}";
 }
 
 }  // namespace velloran::runvale

@@ -3,6 +3,8 @@
 // which they are listed, so that a dump reads like the file.
 #include <nlohmann/json.hpp>
 
+#include <ostream>
+
 #include "base/message_box.h"
 #include "file_format/configuration_file.h"
 #include "table/mapping_row.h"
@@ -21,8 +23,10 @@ Json messageJson(const Message& message);
 // One Mapping row: its texts, its Tags and its 16 press and 16 release steps as [text, Tag].
 Json rowJson(const MappingRow& row);
 
-// A completed load: version, obsolete flag, entry state, messages and rows. A failed load: the
-// messages shown before the failure and the failure's error box.
-Json loadJson(const LoadedConfiguration& loaded);
+// Writes the JSON document of a load on `out`, without blanks. A completed load: version,
+// obsolete flag, entry state, messages and rows. A failed load: the messages shown before the
+// failure and the failure's error box. Rows are written one at a time: a tree of a large file's
+// rows would take many times the memory of the rows themselves.
+void writeLoadJson(const LoadedConfiguration& loaded, std::ostream& out);
 
 }  // namespace velloran::runvale

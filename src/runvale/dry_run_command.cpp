@@ -2,6 +2,7 @@
 
 #include "exit_status.h"
 #include "loaded_table.h"
+#include "engine/dry_run_warnings.h"
 
 namespace velloran::runvale {
 
@@ -21,13 +22,16 @@ std::optional<DryRunScript> loadScript(FileSystem& fs, const std::string& events
 }
 
 int dryRunCommand(FileSystem& fs, const std::string& eventsPath, const std::string& file,
-                  const DryRunOptions& options, std::ostream& out, std::ostream& err) {
+                  const DryRunOptions& options, bool keyNames, std::ostream& out,
+                  std::ostream& err) {
     const std::optional<DryRunScript> script = loadScript(fs, eventsPath, err);
     if (!script) return kExitFailed;
     const std::optional<MappingTable> table = loadTable(fs, file, err);
     if (!table) return kExitFailed;
+    for (const std::string& warning : dryRunWarnings(*table, *script)) err << warning << '\n';
+    err.flush();
     for (const SentBatch& batch : runDryRun(*table, *script, options)) {
-        out << batchLine(batch) << '\n';
+        out << batchLine(batch, keyNames) << '\n';
     }
     out.flush();
     return kExitOk;

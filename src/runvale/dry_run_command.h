@@ -15,9 +15,11 @@ namespace velloran::runvale {
 std::optional<DryRunScript> loadScript(FileSystem& fs, const std::string& eventsPath,
                                        std::ostream& err);
 
-// The batch lines go to `out` and nothing else does; errors go to `err`. Returns 0, or 2 when
-// the script or the file cannot be read.
+// The batch lines go to `out` and nothing else does (keys by name with `keyNames`); errors and
+// warnings about devices the script and the file do not share go to `err`. Returns 0, or 2
+// when the script or the file cannot be read.
 int dryRunCommand(FileSystem& fs, const std::string& eventsPath, const std::string& file,
-                  const DryRunOptions& options, std::ostream& out, std::ostream& err);
+                  const DryRunOptions& options, bool keyNames, std::ostream& out,
+                  std::ostream& err);
 
 }  // namespace velloran::runvale

@@ -9,8 +9,8 @@ namespace velloran::runvale {
 
 int dumpCommand(FileSystem& fs, const std::string& path, std::ostream& out) {
     const LoadedConfiguration loaded = loadConfiguration(fs, path, DeviceInventory{});
-    // The reader yields UTF-8; replacing anything else keeps the output valid JSON regardless.
-    out << loadJson(loaded).dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';
+    writeLoadJson(loaded, out);
+    out << '\n';
     out.flush();
     return loaded.failure ? exitStatusFor(*loaded.failure) : kExitOk;
 }

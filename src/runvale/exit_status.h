@@ -6,6 +6,7 @@ namespace velloran::runvale {
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 2;       // the file could not be loaded or written
+inline constexpr int kExitUsage = 2;        // the command line is wrong
 inline constexpr int kExitMissingFile = 3;  // the input file is not there
 
 // A file or folder that does not exist is told apart from one that cannot be read, so that

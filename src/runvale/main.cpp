@@ -7,6 +7,7 @@
 
 #include "base/version.h"
 #include "dump_command.h"
+#include "exit_status.h"
 #include "fs/posix_file_system.h"
 #include "run_options.h"
 #include "upgrade_command.h"
@@ -34,7 +35,16 @@ int main(int argc, char** argv) {
     runOptions.fileOption->excludes(dump)->excludes(upgrade);
     commands->require_option(0, 1);
 
-    CLI11_PARSE(app, argc, argv);
+    app.footer(
+        "Exit status: 0 done; 2 the command line is wrong (the reason on standard error) or the "
+        "file could not be loaded or written; 3 the file does not exist.");
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        // CLI11 has a status of its own for each kind of mistake; scripts get one.
+        const int status = app.exit(e);
+        return status == 0 ? velloran::runvale::kExitOk : velloran::runvale::kExitUsage;
+    }
 
     velloran::PosixFileSystem fs;
     if (*dump) return velloran::runvale::dumpCommand(fs, dumpPath, std::cout);

@@ -67,6 +67,9 @@ void addRunOptions(CLI::App& app, CLI::Option_group& commands, RunOptions& o) {
             }
         }
     });
+    app.add_flag("--names", o.keyNames,
+                 "Dry run: print the keys by name (\"0 +SHIFT +A\") instead of by scan code")
+        ->needs(o.dryRunOption);
     app.add_option("--virtual-devices", o.virtualDevices,
                    "Attach virtual game controllers first, e.g. \"Demo Pad:12,Demo Board:32\"")
         ->type_name("LIST")
@@ -88,7 +91,8 @@ std::optional<int> runSelected(FileSystem& fs, const RunOptions& o) {
     if (o.listDevices) return listDevicesCommand(o.virtualDevices, std::cout, std::cerr);
     if (o.dryRunOption->count() > 0) {
         const DryRunOptions options{o.pollMs, o.holdMs, o.repeatMs, o.rotaryMs};
-        return dryRunCommand(fs, o.dryRunEvents, unquoted(o.file), options, std::cout, std::cerr);
+        return dryRunCommand(fs, o.dryRunEvents, unquoted(o.file), options, o.keyNames, std::cout,
+                             std::cerr);
     }
     if (o.replayOption->count() > 0) {
         const DryRunOptions options{o.pollMs, o.holdMs, o.repeatMs, o.rotaryMs};

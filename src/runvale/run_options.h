@@ -15,6 +15,7 @@ struct RunOptions {
     bool listDevices = false;
     std::string dryRunEvents;
     std::string replayEvents;
+    bool keyNames = false;
     std::string virtualDevices;
     std::string output = "auto";
     long long pollMs = 10;

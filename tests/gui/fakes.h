@@ -63,6 +63,7 @@ public:
         starts.push_back({program, arguments, workingFolder});
         return true;
     }
+    bool runnerPlays(const std::string&) override { return false; }  // no runvale plays here
 };
 
 // Deletes the file and remembers it, so that no test fills the user's trash.

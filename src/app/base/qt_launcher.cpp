@@ -3,6 +3,8 @@
 #include <QProcess>
 #include <QStringList>
 
+#include "process/runner_lock.h"
+
 namespace velloran {
 
 bool QtLauncher::startDetached(const std::string& program,
@@ -13,6 +15,10 @@ bool QtLauncher::startDetached(const std::string& program,
     for (const std::string& a : arguments) args << QString::fromStdString(a);
     return QProcess::startDetached(QString::fromStdString(program), args,
                                    QString::fromStdString(workingFolder));
+}
+
+bool QtLauncher::runnerPlays(const std::string& configuration) {
+    return velloran::runnerPlays(configuration);
 }
 
 }  // namespace velloran

@@ -8,6 +8,7 @@ class QtLauncher final : public Launcher {
 public:
     bool startDetached(const std::string& program, const std::vector<std::string>& arguments,
                        const std::string& workingFolder) override;
+    bool runnerPlays(const std::string& configuration) override;
 };
 
 }  // namespace velloran

@@ -18,11 +18,11 @@ class TextWidths {
 public:
     explicit TextWidths(const QFontMetrics& font) : font_(font) {}
 
-    int operator()(const std::string& text) {
-        if (const auto it = cache_.find(std::string_view(text)); it != cache_.end())
-            return it->second;
-        const int width = font_.horizontalAdvance(QString::fromStdString(text));
-        cache_.emplace(text, width);
+    int operator()(std::string_view text) {
+        if (const auto it = cache_.find(text); it != cache_.end()) return it->second;
+        const int width = font_.horizontalAdvance(
+            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        cache_.emplace(std::string(text), width);
         return width;
     }
 

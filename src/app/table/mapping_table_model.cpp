@@ -1,5 +1,7 @@
 #include "table/mapping_table_model.h"
 
+#include <string_view>
+
 #include "base/ole_colour.h"
 #include "resources/icons.h"
 
@@ -34,8 +36,11 @@ QVariant MappingTableModel::data(const QModelIndex& index, int role) const {
     const MappingRow& row = t->row(index.row());
     const int column = index.column();
     switch (role) {
-        case Qt::DisplayRole:
-            return QString::fromStdString(column == col::Button ? row.text : row.cell(column).text);
+        case Qt::DisplayRole: {
+            const std::string_view text =
+                column == col::Button ? std::string_view(row.text) : row.cell(column).text.view();
+            return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        }
         case Qt::BackgroundRole:
             return oleColour(row.colour);
         case Qt::DecorationRole:

@@ -22,8 +22,8 @@ void sortByButtonNumber(std::vector<MappingRow>& rows) {
 
 void sortByDeviceId(std::vector<MappingRow>& rows, bool descending) {
     std::ranges::stable_sort(rows, [descending](const MappingRow& a, const MappingRow& b) {
-        const std::string& ta = a.cell(col::DeviceId).text;
-        const std::string& tb = b.cell(col::DeviceId).text;
+        const std::string_view ta = a.cell(col::DeviceId).text;
+        const std::string_view tb = b.cell(col::DeviceId).text;
         return descending ? lessIgnoreCase(tb, ta) : lessIgnoreCase(ta, tb);
     });
 }

@@ -9,6 +9,7 @@
 #include "engine/mapping_engine.h"
 #include "engine/pass_schedule.h"
 #include "engine/quiet_engine_view.h"
+#include "keys/scan_codes.h"
 
 namespace velloran {
 namespace {
@@ -105,9 +106,15 @@ std::vector<SentBatch> runDryRun(const MappingTable& table, const DryRunScript& 
     return output.batches();
 }
 
-std::string batchLine(const SentBatch& batch) {
+std::string batchLine(const SentBatch& batch, bool keyNames) {
     std::string line = std::to_string(std::llround(batch.time));
     for (const KeyRecord& r : batch.records) {
+        const std::string_view name = keyNames ? keyNameOfScanCode(r.scanCode) : "";
+        if (!name.empty()) {
+            line += r.keyUp ? " -" : " +";
+            line += name;
+            continue;
+        }
         char code[8];
         std::snprintf(code, sizeof code, " %c%02x", r.keyUp ? '-' : '+', r.scanCode & 0xFFu);
         line += code;

@@ -35,7 +35,8 @@ void playScript(const MappingTable& table, const DryRunScript& script, const Dry
                 KeyOutput& output, Clock& clock, const std::function<bool(double)>& startPass);
 
 // One batch as a line: the time, then "+xx" for a key down and "-xx" for a key up, xx the scan
-// code in two lowercase hexadecimal digits: "0 +2a +1e".
-std::string batchLine(const SentBatch& batch);
+// code in two lowercase hexadecimal digits: "0 +2a +1e". With `keyNames`, the keys by name
+// where they have one: "0 +SHIFT +A".
+std::string batchLine(const SentBatch& batch, bool keyNames = false);
 
 }  // namespace velloran

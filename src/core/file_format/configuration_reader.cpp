@@ -69,7 +69,12 @@ void setSteps(MappingRow& row, std::vector<Tag>& block, std::size_t first) {
     for (int c = col::FirstPress; c <= col::LastStep; ++c) {
         const std::size_t r = first + 2 * static_cast<std::size_t>(c - col::FirstPress);
         Cell& cell = row.cell(c);
-        cell.text = std::move(block[r]).toText();
+        // Copied, not moved out: the record keeps its buffer for the next row's field.
+        if (block[r].isText()) {
+            cell.text = block[r].asText();
+        } else {
+            cell.text = block[r].toText();
+        }
         cell.tag = std::move(block[r + 1]);
     }
 }

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "keys/key_names.h"
+
 namespace velloran {
 namespace {
 
@@ -144,6 +146,25 @@ std::uint16_t scanCodeOf(std::uint16_t virtualKey) {
 
 std::uint16_t linuxKeyCodeOf(std::uint16_t scanCode) {
     return scanCode <= kLastSharedScanCode ? scanCode : 0;
+}
+
+std::string_view keyNameOfScanCode(std::uint16_t scanCode) {
+    // The keys of the name table never stand alone in a step, so they have no name there.
+    struct Unnamed {
+        std::uint16_t virtualKey;
+        std::string_view name;
+    };
+    static constexpr Unnamed kUnnamed[] = {
+        {vk::Shift, "SHIFT"},        {vk::Ctrl, "CTRL"},         {vk::Alt, "ALT"},
+        {vk::CapsLock, "CAPS LOCK"}, {vk::NumLock, "NUM LOCK"}, {vk::ScrollLock, "SCROLL LOCK"}};
+    if (scanCode == 0) return {};
+    for (const Unnamed& k : kUnnamed) {
+        if (scanCodeOf(k.virtualKey) == scanCode) return k.name;
+    }
+    for (const KeyName& k : keyNames()) {
+        if (scanCodeOf(k.code) == scanCode) return k.name;
+    }
+    return {};
 }
 
 }  // namespace velloran

@@ -24,6 +24,8 @@ public:
     virtual bool startDetached(const std::string& program,
                                const std::vector<std::string>& arguments,
                                const std::string& workingFolder) = 0;
+    // Whether a runvale plays this configuration file now.
+    virtual bool runnerPlays(const std::string& configuration) = 0;
 };
 
 // The desktop trash, from which the user can restore a deleted configuration, and deleting

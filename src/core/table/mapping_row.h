@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "table/cell_text.h"
 #include "table/tag.h"
 
 namespace velloran {
@@ -50,7 +51,7 @@ inline constexpr std::uint32_t TableBackground = 0xF9F7F7;
 inline constexpr std::string_view kEmptyStep = " ";
 
 struct Cell {
-    std::string text;
+    CellText text;
     Tag tag;
 
     bool operator==(const Cell&) const = default;

@@ -6,6 +6,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,11 @@ public:
                        const std::string& workingFolder) override {
         starts.push_back({program, arguments, workingFolder});
         return succeeds;
+    }
+    std::set<std::string> playing;  // the files a runvale plays
+
+    bool runnerPlays(const std::string& configuration) override {
+        return playing.contains(configuration);
     }
 };
 
