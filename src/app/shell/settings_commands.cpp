@@ -19,9 +19,10 @@ void registerSettingsCommands(MainWindow& window) {
                                  services.paths.defaultConfigFolder());
         QObject::connect(
             &dialog, &PreferencesDialog::applied, &window,
-            [&window, &services](const AppliedPreferences& applied) {
+            [&window](const AppliedPreferences& applied) {
                 window.applyTimings(applied.timings);
-                createConfigFolder(services.folders, services.boxes, applied.configFolder);
+                createConfigFolder(window.services().folders, window.services().boxes,
+                                   applied.configFolder);
             });
         dialog.exec();
     });

@@ -67,15 +67,5 @@ TEST(TableKeyboard, ActivatingACellDoesWhatADoubleClickDoesThereOrOpensTheEditor
     }
 }
 
-TEST(TableKeyboard, TheMenuKeyOpensTheRowsMenuOutsideRecordMode) {
-    for (const bool recording : {false, true}) {
-        Desk d;
-        d.state.recording = recording;
-        ListView3_KeyMenu(d.editing(), true, TableHit{2, col::Repeat});
-        EXPECT_EQ(d.host.count("menu"), recording ? 0 : 1);
-        EXPECT_EQ(d.table.selected, recording ? -1 : 2);
-    }
-}
-
 }  // namespace
 }  // namespace velloran::testing

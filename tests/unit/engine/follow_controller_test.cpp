@@ -45,13 +45,5 @@ TEST(FollowController, ThePressedButtonSelectsItsFirstRowIgnoringCase) {
     }
 }
 
-TEST(FollowController, ADeviceThatLostItsInputIsAcquiredAgainAndNotFollowed) {
-    FakeDevice a("pad-a", 4);
-    MappingTable table = followedTable();
-    a.next({down(1)}, ReadStatus::NotAcquired);
-    EXPECT_EQ(followPass(EngineDevices{{}, {&a}}, table), std::nullopt);
-    EXPECT_EQ(a.acquires, 1);
-}
-
 }  // namespace
 }  // namespace velloran::testing
