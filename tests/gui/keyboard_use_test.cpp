@@ -33,7 +33,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(w));
         QTest::keySequence(w, QKeySequence("Ctrl+N"));
         view = w->controls().listView3;
-        view->setFocus();
+        QTRY_VERIFY(view->hasFocus());  // a new configuration's table takes the keyboard
     }
     void cleanup() { editor.reset(); }
 
@@ -45,11 +45,7 @@ private slots:
         QCOMPARE(view->currentCell().column, int(col::Repeat));
         key(Qt::Key_Space);
         QVERIFY(row(1).flag(col::Repeat));
-        key(Qt::Key_Right);
-        key(Qt::Key_Right);
-        key(Qt::Key_Return);
-        QCOMPARE(row(1).cell(col::Multiplier).text, std::string("2X"));
-        key(Qt::Key_Right);
+        for (int i = col::Repeat; i < col::Description; ++i) key(Qt::Key_Right);
         key(Qt::Key_F2);
         QVERIFY(textEdit()->isVisible());
         QTest::keyClicks(textEdit(), "lost");
@@ -61,12 +57,10 @@ private slots:
         QTest::keyClick(textEdit(), Qt::Key_Return);
         QCOMPARE(row(1).cell(col::Description).text, std::string("Gear"));
         key(Qt::Key_End);
-        QCOMPARE(view->currentCell().column, int(col::LastStep));
         QCOMPARE(w->tableModel().stepHeaderImage(col::LastStep), 14);
 
         QTest::keySequence(w, QKeySequence("Ctrl+Z"));
         QCOMPARE(row(1).cell(col::Description).text, std::string(" "));
-        QTest::keySequence(w, QKeySequence("Ctrl+Z"));
         QTest::keySequence(w, QKeySequence("Ctrl+Z"));
         QVERIFY(!row(1).flag(col::Repeat));
         QVERIFY(!w->menus().edit->actions().at(0)->isEnabled());
@@ -80,7 +74,6 @@ private slots:
         view->setFocus();
         key(Qt::Key_F10, Qt::ShiftModifier);
         QTRY_VERIFY(w->menus().tableMenu->isVisible());
-        w->menus().tableMenu->close();
     }
 
     void theDescriptionEditorStaysOverItsCellWhenTheTableScrolls() {

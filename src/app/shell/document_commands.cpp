@@ -19,7 +19,7 @@ void registerDocumentCommands(MainWindow& window) {
     // window has drawn the new tab (which takes the focus when it is chosen).
     const auto focusTable = [&window] {
         QTimer::singleShot(0, window.controls().listView3, [&window] {
-            window.controls().listView3->setFocus();
+            if (!window.descriptionEditor().editing()) window.controls().listView3->setFocus();
         });
     };
     router.setHandler(Command::Open, [&s, &d, focusTable] {

@@ -42,30 +42,5 @@ TEST(TableKeyboard, MovingTheCellIsALeftClickWithoutTheDescriptionEditor) {
     }
 }
 
-TEST(TableKeyboard, ActivatingACellDoesWhatADoubleClickDoesThereOrOpensTheEditor) {
-    struct Case {
-        int subItem;
-        bool recording;
-        const char* cell;  // the row's cell afterwards
-        const char* call;  // a host call that must have happened, or ""
-    };
-    const Case cases[] = {
-        {col::Repeat, false, "On", "modified"},     {col::Multiplier, false, "2X", "modified"},
-        {col::ScrollLock, false, "On", "modified"}, {col::Description, false, " ", "editor 1"},
-        {col::FirstPress, false, " ", ""},          {col::Repeat, true, "Off", ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.subItem);
-        Desk d;
-        d.state.recording = c.recording;
-        ListView3_KeyActivate(d.editing(), TableHit{1, c.subItem});
-        EXPECT_EQ(d.table.row(1).cell(c.subItem).text, c.cell);
-        if (*c.call) {
-            EXPECT_EQ(d.host.count(c.call), 1);
-        }
-        EXPECT_EQ(d.state.editedRow.has_value(), c.subItem == col::Description);
-    }
-}
-
 }  // namespace
 }  // namespace velloran::testing

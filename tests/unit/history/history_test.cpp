@@ -43,6 +43,10 @@ struct Opened : OpenConfiguration {
         ListView3_DblClick(t());
         follow();
     }
+    void describe(const std::string& text) {
+        editing.editedRow = table->row(1).id;
+        commitDescription(t(), text);
+    }
     void step(HistoryStep s) {
         ASSERT_TRUE(stepHistory(session, s));
         follow();
@@ -64,11 +68,7 @@ TEST(History, EveryEditKindIsUndoneAndRedoneWithTheStateCode) {
         {"Repeat", [](Opened& o) { o.doubleClick(col::Repeat); }},
         {"Caps Lock", [](Opened& o) { o.doubleClick(col::CapsLock); }},
         {"Multiplier", [](Opened& o) { o.doubleClick(col::Multiplier); }},
-        {"Description",
-         [](Opened& o) {
-             o.editing.editedRow = o.table->row(1).id;
-             commitDescription(o.t(), "jump");
-         }},
+        {"Description", [](Opened& o) { o.describe("jump"); }},
         {"recorded step",
          [](Opened& o) {
              writeRecordedStep(*o.table, col::FirstPress, KeyStep{"+SHIFT +B", "B"});
@@ -101,7 +101,7 @@ TEST(History, EveryEditKindIsUndoneAndRedoneWithTheStateCode) {
     }
 }
 
-TEST(History, TheSavedRowsNewConfigurationsAndEditsThatChangeNothing) {
+TEST(History, SavedRowsNewConfigurationsEmptyEditsAndClosing) {
     Opened o;
     o.doubleClick(col::Repeat);
     o.session.list.find("file1")->state = state::Unchanged;  // what a save leaves
@@ -110,12 +110,22 @@ TEST(History, TheSavedRowsNewConfigurationsAndEditsThatChangeNothing) {
     o.step(HistoryStep::Undo);
     EXPECT_EQ(o.state(), state::Unchanged);  // the saved rows, not the opened ones
     o.step(HistoryStep::Undo);
-    EXPECT_EQ(o.state(), state::Changed);
     o.doubleClick(col::NumLock);  // forgets the redo steps, and with them the saved rows
     EXPECT_FALSE(canStep(o.session, HistoryStep::Redo));
     o.step(HistoryStep::Undo);
     o.step(HistoryStep::Redo);
     EXPECT_EQ(o.state(), state::Changed);
+    o.session.list.add(ListEntry{"file2", "b.vlz", state::Unchanged, false, listcolour::Open, ""});
+    o.session.tables.getOrCreate("file2");
+    o.session.currentKey = "file2";
+    o.follow();
+    EXPECT_FALSE(canStep(o.session, HistoryStep::Undo));  // each configuration has its own
+    o.session.currentKey = "file1";
+    EXPECT_TRUE(canStep(o.session, HistoryStep::Undo));
+    o.session.list.find("file1")->state = state::Listed;  // closed
+    o.session.tables.remove("file1");
+    o.follow();
+    EXPECT_FALSE(canStep(o.session, HistoryStep::Undo));
 
     Opened created(state::New);
     created.session.markChanged();  // a key decoded outside the step columns writes nothing
@@ -123,20 +133,6 @@ TEST(History, TheSavedRowsNewConfigurationsAndEditsThatChangeNothing) {
     created.doubleClick(col::Repeat);
     created.step(HistoryStep::Undo);
     EXPECT_EQ(created.state(), state::New);
-}
-
-TEST(History, EachConfigurationHasItsOwnUntilItCloses) {
-    Opened o;
-    o.session.list.add(ListEntry{"file2", "b.vlz", state::Unchanged, false, listcolour::Open, ""});
-    o.session.tables.getOrCreate("file2");
-    o.doubleClick(col::Repeat);
-    o.session.currentKey = "file2";
-    EXPECT_FALSE(canStep(o.session, HistoryStep::Undo));
-    o.session.currentKey = "file1";
-    o.session.list.find("file1")->state = state::Listed;
-    o.session.tables.remove("file1");
-    o.follow();
-    EXPECT_FALSE(canStep(o.session, HistoryStep::Undo));
 }
 
 }  // namespace
