@@ -32,11 +32,18 @@ bool TableHistory::record(const MappingTable& table) {
     redo_.clear();
     undo_.push_back(std::move(current_));
     current_ = snapshotOf(table);
-    if (undo_.size() > kMaxSteps) {
-        undo_.erase(undo_.begin());
-        if (saved_) saved_ = *saved_ == 0 ? std::nullopt : std::optional(*saved_ - 1);
+    std::size_t rowsKept = 0;
+    for (const TableSnapshot& s : undo_) rowsKept += s.rows.size();
+    while (undo_.size() > 1 && (undo_.size() > kMaxSteps || rowsKept > kMaxRowsKept)) {
+        rowsKept -= undo_.front().rows.size();
+        forgetOldest();
     }
     return true;
+}
+
+void TableHistory::forgetOldest() {
+    undo_.erase(undo_.begin());
+    if (saved_) saved_ = *saved_ == 0 ? std::nullopt : std::optional(*saved_ - 1);
 }
 
 bool TableHistory::undo(MappingTable& table) {

@@ -17,8 +17,10 @@ struct TableSnapshot {
 
 class TableHistory {
 public:
-    // Older steps are forgotten beyond this many.
+    // Older steps are forgotten beyond this many, and beyond this many rows kept in all: a row
+    // holds 40 cells, so a table of 100 rows keeps all 200 steps, one of 4,096 rows its last 4.
     static constexpr std::size_t kMaxSteps = 200;
+    static constexpr std::size_t kMaxRowsKept = 20'000;
 
     // Starts from the table as it is, which counts as saved.
     explicit TableHistory(const MappingTable& table);
@@ -40,6 +42,7 @@ public:
     bool atSaved() const { return saved_ == undo_.size(); }
 
 private:
+    void forgetOldest();
     bool step(MappingTable& table, std::vector<TableSnapshot>& from,
               std::vector<TableSnapshot>& to);
 

@@ -135,5 +135,19 @@ TEST(History, SavedRowsNewConfigurationsEmptyEditsAndClosing) {
     EXPECT_EQ(created.state(), state::New);
 }
 
+TEST(History, ABigTableKeepsFewerSteps) {
+    MappingTable table;
+    for (int r = 0; r < 7'000; ++r) table.append(MappingRow{});
+    TableHistory history(table);
+    for (const char* text : {"a", "b", "c", "d"}) {
+        table.row(0).text = text;
+        history.record(table);
+    }
+    int undone = 0;
+    while (history.undo(table)) ++undone;
+    EXPECT_EQ(undone, 2);  // 20,000 rows kept: two snapshots of 7,000
+    EXPECT_EQ(table.row(0).text, "b");
+}
+
 }  // namespace
 }  // namespace velloran::testing
