@@ -77,13 +77,13 @@ private slots:
     void descriptionEditorSitsOverTheRow() {
         // At 96 dpi: 50 twips are 3 pixels, 3300 twips 220.
         const DescriptionEditorGeometry g =
-            descriptionEditorGeometry(QRect(10, 20, 800, 400), 40, 22, 96, 96);
+            descriptionEditorGeometry(QRect(410, 60, 100, 22), 96, 96);
         QCOMPARE(g.editor, QRect(407, 57, 220, 22));
         QCOMPARE(g.shadow, QRect(413, 63, 220, 22));
         const DescriptionEditorGeometry hi =
-            descriptionEditorGeometry(QRect(0, 0, 1000, 500), 100, 30, 192, 144);
-        QCOMPARE(hi.editor, QRect(493, 95, 440, 30));
-        QCOMPARE(hi.shadow, QRect(507, 105, 440, 30));
+            descriptionEditorGeometry(QRect(500, 100, 600, 30), 192, 144);
+        QCOMPARE(hi.editor, QRect(493, 95, 600, 30));
+        QCOMPARE(hi.shadow, QRect(507, 105, 600, 30));
 
         QWidget parent;
         DescriptionEditor editor(&parent);
@@ -91,7 +91,7 @@ private slots:
         connect(&editor, &DescriptionEditor::committed, [&](const QString& t) { committed << t; });
         parent.show();
         QVERIFY(QTest::qWaitForWindowExposed(&parent));
-        editor.showAt(QRect(0, 0, 600, 300), 50, 20, "Fire");
+        editor.showAt(QRect(300, 50, 100, 20), "Fire");
         QVERIFY(editor.textEdit()->isVisible());
         QVERIFY(editor.shadowBox()->isVisible());
         QCOMPARE(editor.textEdit()->text(), QString("Fire"));
@@ -108,7 +108,7 @@ private slots:
         // Leaving the box by the focus hands the text over too, pasted quotes included.
         auto* other = new QLineEdit(&parent);
         other->show();
-        editor.showAt(QRect(0, 0, 600, 300), 50, 20, "Gear");
+        editor.showAt(QRect(300, 50, 100, 20), "Gear");
         editor.textEdit()->insert("\"x\"");
         other->setFocus();
         QTRY_COMPARE(committed, (QStringList{"Fire 'A'", "Gear'x'"}));

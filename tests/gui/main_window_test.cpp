@@ -79,13 +79,14 @@ private slots:
         QVERIFY(w->findChild<QWidget*>("ShadowBox")->isHidden());
 
         const std::map<QString, QString> tips = {
-            {"ComRec", "Record key mapping"},
+            {"ComRec", "Record key mapping (Ctrl+R)"},
             {"ComClear", "Clear entire row"},
             {"ComClearItem", "Clear selected item"},
-            {"ComTest", "Test mappings"},
-            {"ComDel", "Remove inactive & duplicate items from configuration list"},
-            {"ComAdd", "Update missing input devices & buttons not in the configuration list"},
-            {"ComSwap", "Replace selected input device"},
+            {"ComTest", "Test mappings (Ctrl+T)"},
+            {"ComDel", "Remove inactive & duplicate items from configuration list (Ctrl+Shift+R)"},
+            {"ComAdd",
+             "Update missing input devices & buttons not in the configuration list (Ctrl+Shift+A)"},
+            {"ComSwap", "Replace selected input device (Ctrl+Shift+E)"},
         };
         for (const auto& [name, tip] : tips) {
             auto* b = w->findChild<QAbstractButton*>(name);
@@ -104,7 +105,9 @@ private slots:
         QCOMPARE(actionNames(*m.file), QStringList({"MNopen", "MNnew", "MNload", "MNclose",
                                                     "MNsave", "MNsaveas", "-", "MNexit"}));
         QCOMPARE(actionNames(*m.tools), QStringList({"MNclone", "MNdelete", "MNicon", "MNjoy",
-                                                     "MNrun", "-", "MNoptions"}));
+                                                     "MNrun", "MNfollow", "-", "MNoptions"}));
+        QCOMPARE(w->menuBar()->actions().at(1)->menu(), m.edit);
+        QCOMPARE(actionNames(*m.edit), QStringList({"MNundo", "MNredo"}));
         QCOMPARE(actionNames(*m.help), QStringList({"MNcontents", "MNabout"}));
         QCOMPARE(action(*m.tools, "MNjoy")->text(), QString("Refresh Device &List"));
         QCOMPARE(action(*m.tools, "MNoptions")->text(), QString("&Options"));

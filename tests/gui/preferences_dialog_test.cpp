@@ -170,8 +170,9 @@ private slots:
         MemoryStore store;
         RecordingAssociation association;
         QStringList answers{"", "/media/pads"};
-        PreferencesDialog dialog(nullptr, store, association, kDefaultFolder, [&](QWidget* owner) {
+        PreferencesDialog dialog(nullptr, store, association, kDefaultFolder, [&](QWidget* owner, const QString& start) {
             Q_ASSERT(owner != nullptr);
+            Q_ASSERT(start == QString(kDefaultFolder));
             return answers.takeFirst();
         });
         auto* browse = child<QPushButton>(dialog, "ComBrowse");

@@ -23,6 +23,10 @@ std::optional<std::string> QtFileDialogs::run(const FileDialogRequest& request, 
     const QtFileFilter filter = toQtFilter(request.filter, request.filterIndex);
     if (!filter.nameFilters.isEmpty()) dialog.setNameFilters(filter.nameFilters);
     if (!filter.selected.isEmpty()) dialog.selectNameFilter(filter.selected);
+    if (!request.folder.empty()) dialog.setDirectory(QString::fromStdString(request.folder));
+    // The dialog's own suffix keeps its overwrite question about the file really written.
+    if (!request.defaultSuffix.empty())
+        dialog.setDefaultSuffix(QString::fromStdString(request.defaultSuffix));
     if (!request.initialName.empty())
         dialog.selectFile(QString::fromStdString(request.initialName));
 

@@ -1,6 +1,7 @@
 #include "editing/description_editor.h"
 
 #include <QKeyEvent>
+#include <algorithm>
 
 #include "base/ole_colour.h"
 #include "editing/table_editing_description.h"
@@ -13,13 +14,12 @@ constexpr int kWidthTwips = 3300;
 
 }  // namespace
 
-DescriptionEditorGeometry descriptionEditorGeometry(const QRect& table, int rowTop, int rowHeight,
-                                                    int dpiX, int dpiY) {
+DescriptionEditorGeometry descriptionEditorGeometry(const QRect& cell, int dpiX, int dpiY) {
     const int offsetX = twipsToPixels(kOffsetTwips, dpiX);
     const int offsetY = twipsToPixels(kOffsetTwips, dpiY);
-    const int width = twipsToPixels(kWidthTwips, dpiX);
-    const QPoint anchor(table.left() + table.width() / 2, table.top() + rowTop);
-    const QSize size(width, rowHeight);
+    const int width = std::max(twipsToPixels(kWidthTwips, dpiX), cell.width());
+    const QPoint anchor = cell.topLeft();
+    const QSize size(width, cell.height());
     return {QRect(anchor - QPoint(offsetX, offsetY), size),
             QRect(anchor + QPoint(offsetX, offsetY), size)};
 }
@@ -37,11 +37,8 @@ DescriptionEditor::DescriptionEditor(QWidget* parent)
     hide();
 }
 
-void DescriptionEditor::showAt(const QRect& table, int rowTop, int rowHeight, const QString& text) {
-    const DescriptionEditorGeometry g = descriptionEditorGeometry(
-        table, rowTop, rowHeight, textEdit_->logicalDpiX(), textEdit_->logicalDpiY());
-    shadowBox_->setGeometry(g.shadow);
-    textEdit_->setGeometry(g.editor);
+void DescriptionEditor::showAt(const QRect& cell, const QString& text) {
+    moveTo(cell);
     textEdit_->setText(text);
     shadowBox_->show();
     textEdit_->show();
@@ -49,6 +46,13 @@ void DescriptionEditor::showAt(const QRect& table, int rowTop, int rowHeight, co
     textEdit_->raise();
     editing_ = true;
     textEdit_->setFocus();
+}
+
+void DescriptionEditor::moveTo(const QRect& cell) {
+    const DescriptionEditorGeometry g =
+        descriptionEditorGeometry(cell, textEdit_->logicalDpiX(), textEdit_->logicalDpiY());
+    shadowBox_->setGeometry(g.shadow);
+    textEdit_->setGeometry(g.editor);
 }
 
 bool DescriptionEditor::eventFilter(QObject* watched, QEvent* event) {
@@ -62,6 +66,12 @@ bool DescriptionEditor::eventFilter(QObject* watched, QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         commit();
+        return true;
+    }
+    if (key->key() == Qt::Key_Escape) {
+        editing_ = false;
+        hide();
+        emit cancelled();
         return true;
     }
     const QString typed = key->text();

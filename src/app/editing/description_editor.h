@@ -1,7 +1,7 @@
 #pragma once
 // The floating editor of a row's "Description": the text box TextEdit over its drop shadow
 // ShadowBox, both hidden until a description is edited. Leaving the box (Enter or the focus
-// going elsewhere) hands its text over; there is no cancel.
+// going elsewhere) hands its text over; Esc leaves it without a change.
 #include <QFrame>
 #include <QLineEdit>
 #include <QObject>
@@ -14,12 +14,11 @@ struct DescriptionEditorGeometry {
     QRect shadow;
 };
 
-// Geometry over a table occupying `table` (in the editor's parent coordinates) for a row whose
-// top is `rowTop` within the table and whose height is `rowHeight`: the editor starts 50 twips
-// left of the table's middle and 50 twips above the row, is 3300 twips wide and as high as the
-// row; the shadow is the same size, 50 twips right of the middle and 50 twips below the row top.
-DescriptionEditorGeometry descriptionEditorGeometry(const QRect& table, int rowTop, int rowHeight,
-                                                    int dpiX, int dpiY);
+// Geometry over the "Description" cell `cell` (in the editor's parent coordinates), wherever
+// scrolling has put it: the editor starts 50 twips left of and above the cell, is 3300 twips
+// wide (or the cell's width, when wider) and as high as the cell; the shadow is the same size,
+// 50 twips right of and below the cell's corner.
+DescriptionEditorGeometry descriptionEditorGeometry(const QRect& cell, int dpiX, int dpiY);
 
 class DescriptionEditor : public QObject {
     Q_OBJECT
@@ -31,13 +30,17 @@ public:
     QFrame* shadowBox() const { return shadowBox_; }
     bool editing() const { return editing_; }
 
-    // Shows `text` in the editor over the given table and row, the shadow behind it, and gives
-    // the editor the focus.
-    void showAt(const QRect& table, int rowTop, int rowHeight, const QString& text);
+    // Shows `text` in the editor over the cell, the shadow behind it, and gives the editor the
+    // focus.
+    void showAt(const QRect& cell, const QString& text);
+    // The cell moved (the table scrolled or changed size): the editor follows it.
+    void moveTo(const QRect& cell);
 
 signals:
     // The edit ended with this text; the editor is hidden by then.
     void committed(const QString& text);
+    // Esc ended the edit without storing anything.
+    void cancelled();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,12 +1,15 @@
 #include "editing/table_events.h"
 
 #include <QCursor>
+#include <QEvent>
 #include <QHeaderView>
-#include <algorithm>
+#include <QScrollBar>
+#include <QTimer>
 #include <cerrno>
 
 #include "editing/table_editing_clear.h"
 #include "editing/table_editing_description.h"
+#include "editing/table_keyboard.h"
 #include "editing/table_sort.h"
 #include "shell/main_window.h"
 
@@ -62,14 +65,23 @@ void TableEvents::connectView() {
     MappingTableView* view = window_.controls().listView3;
     using Change = MainWindow::TableChange;
     connect(view, &MappingTableView::mousePressed, this,
-            [this](Qt::MouseButton button, const MappingTableView::Hit& hit) {
-                press(button, tableHit(hit));
+            [this](Qt::MouseButton qtButton, const MappingTableView::Hit& hit) {
+                const std::optional<MouseButton> button = mouseButton(qtButton);
+                if (!button) return;
+                const bool open = window_.session().currentKey != kBlankKey;
+                run([&](TableEditing t) { ListView3_MouseDown(t, open, *button, tableHit(hit)); });
+                window_.showSession(Change::None);
             });
     connect(view, &MappingTableView::mouseReleased, this,
-            [this](Qt::MouseButton button, const MappingTableView::Hit& hit) {
-                release(button, tableHit(hit));
+            [this](Qt::MouseButton qtButton, const MappingTableView::Hit& hit) {
+                const std::optional<MouseButton> button = mouseButton(qtButton);
+                if (!button) return;
+                run([&](TableEditing t) {
+                    ListView3_MouseUp(t, *button, tableHit(hit));
+                    if (*button == MouseButton::Left) ListView3_Click(t);
+                });
+                window_.showSession(Change::None);
             });
-    connect(view, &MappingTableView::keyPressed, this, &TableEvents::keyClick);
     connect(view, &MappingTableView::mouseDoubleClicked, this, [this] {
         run([](TableEditing t) { ListView3_DblClick(t); });
         window_.tableModel().rowsChanged(state_.lastMouseUp.row, state_.lastMouseUp.row);
@@ -79,6 +91,38 @@ void TableEvents::connectView() {
         run([](TableEditing t) { ListView3_KeyUp(t, kDeleteKey); });
         window_.showSession();
     });
+    connect(view, &MappingTableView::keyMoved, this, [this, view](const MappingTableView::Hit& to) {
+        bool moved = false;
+        run([&](TableEditing t) { moved = ListView3_KeyMove(t, tableHit(to)); });
+        if (moved) view->setCurrentCell(to);
+        window_.showSession(Change::None);
+    });
+    connect(view, &MappingTableView::keyActivated, this, [this](const MappingTableView::Hit& at) {
+        run([&](TableEditing t) { ListView3_KeyActivate(t, tableHit(at)); });
+        window_.tableModel().rowsChanged(at.row, at.row);
+        window_.showSession(Change::None);
+    });
+    connect(view, &MappingTableView::keyMenu, this, [this, view](const MappingTableView::Hit& at) {
+        const QRect cell = view->cellRect(at.row, at.column);
+        menuAt_ = view->mapToGlobal(cell.isValid() ? cell.center() : QPoint(0, 0));
+        const bool open = window_.session().currentKey != kBlankKey;
+        run([&](TableEditing t) { ListView3_KeyMenu(t, open, tableHit(at)); });
+        menuAt_.reset();
+        window_.showSession(Change::None);
+    });
+    connect(&window_.descriptionEditor(), &DescriptionEditor::cancelled, this, [this, view] {
+        state_.editedRow.reset();
+        view->setFocus();
+    });
+    // The Description editor stays over its cell however the table scrolls or is resized.
+    for (QScrollBar* bar : {view->horizontalScrollBar(), view->verticalScrollBar()}) {
+        connect(bar, &QScrollBar::valueChanged, this, &TableEvents::followEditedRow);
+    }
+    connect(view->horizontalHeader(), &QHeaderView::sectionResized, this,
+            &TableEvents::followEditedRow);
+    // A taller header moves the viewport inside the view.
+    view->installEventFilter(this);
+    view->viewport()->installEventFilter(this);
     connect(view->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
         run([section](TableEditing t) { ListView3_ColumnClick(t, section + 1); });
         window_.showSession();
@@ -88,58 +132,6 @@ void TableEvents::connectView() {
                 run([&text](TableEditing t) { commitDescription(t, text.toStdString()); });
                 window_.showSession();
             });
-}
-
-void TableEvents::press(Qt::MouseButton qtButton, TableHit hit) {
-    const std::optional<MouseButton> button = mouseButton(qtButton);
-    if (!button) return;
-    const bool open = window_.session().currentKey != kBlankKey;
-    run([&](TableEditing t) { ListView3_MouseDown(t, open, *button, hit); });
-    window_.showSession(MainWindow::TableChange::None);
-}
-
-void TableEvents::release(Qt::MouseButton qtButton, TableHit hit) {
-    const std::optional<MouseButton> button = mouseButton(qtButton);
-    if (!button) return;
-    run([&](TableEditing t) {
-        ListView3_MouseUp(t, *button, hit);
-        if (*button == MouseButton::Left) ListView3_Click(t);
-    });
-    window_.showSession(MainWindow::TableChange::None);
-}
-
-void TableEvents::keyClick(int key, Qt::KeyboardModifiers modifiers) {
-    EditorSession& session = window_.session();
-    const MappingTable* table = session.currentTable();
-    if (session.recording || session.testing || !table || table->rowCount() == 0) return;
-    TableHit hit{std::max(table->selected, 0), state_.currentColumn};
-    Qt::MouseButton button = Qt::LeftButton;
-    switch (key) {
-        case Qt::Key_Up:
-            hit.row = std::max(hit.row - 1, 0);
-            break;
-        case Qt::Key_Down:
-            hit.row = std::min(hit.row + 1, table->rowCount() - 1);
-            break;
-        case Qt::Key_Right:
-            hit.subItem = hit.subItem < col::FirstPress ? col::FirstPress
-                                                        : std::min(hit.subItem + 1, col::LastStep);
-            break;
-        case Qt::Key_Left:
-            hit.subItem = hit.subItem > col::FirstPress ? hit.subItem - 1 : 0;
-            break;
-        case Qt::Key_F10:
-            if (!modifiers.testFlag(Qt::ShiftModifier)) return;
-            button = Qt::RightButton;
-            break;
-        case Qt::Key_Menu:
-            button = Qt::RightButton;
-            break;
-        default:
-            return;
-    }
-    press(button, hit);
-    release(button, hit);
 }
 
 void TableEvents::registerCommands() {
@@ -174,17 +166,34 @@ void TableEvents::focusTable() {
 }
 
 void TableEvents::showContextMenu() {
-    window_.popupTableMenu(QCursor::pos());
+    window_.popupTableMenu(menuAt_.value_or(QCursor::pos()));
 }
 
 void TableEvents::openDescriptionEditor(int row) {
     const MappingTable* table = window_.session().currentTable();
     if (!table || row < 0 || row >= table->rowCount()) return;
-    MappingTableView* view = window_.controls().listView3;
-    const QRect rowRect = view->rowRect(row);
     window_.descriptionEditor().showAt(
-        view->geometry(), rowRect.top(), rowRect.height(),
-        QString::fromStdString(table->row(row).cell(col::Description).text));
+        descriptionCell(row), QString::fromStdString(table->row(row).cell(col::Description).text));
+    // The table may still be scrolling the cell into view or laying out its header.
+    QTimer::singleShot(0, this, &TableEvents::followEditedRow);
+}
+
+QRect TableEvents::descriptionCell(int row) const {
+    MappingTableView* view = window_.controls().listView3;
+    const QRect cell = view->cellRect(row, col::Description);
+    return QRect(view->mapTo(view->parentWidget(), cell.topLeft()), cell.size());
+}
+
+void TableEvents::followEditedRow() {
+    const MappingTable* table = window_.session().currentTable();
+    if (!window_.descriptionEditor().editing() || !table || !state_.editedRow) return;
+    const int row = table->indexOfId(*state_.editedRow);
+    if (row >= 0) window_.descriptionEditor().moveTo(descriptionCell(row));
+}
+
+bool TableEvents::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize || event->type() == QEvent::Move) followEditedRow();
+    return QObject::eventFilter(watched, event);
 }
 
 void TableEvents::removeItems() {

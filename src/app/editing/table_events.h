@@ -3,6 +3,8 @@
 // double clicks with the cell they hit, header clicks, DELETE, the Description editor and the
 // two clearing commands. This object is the window side of those rules (their host).
 #include <QObject>
+#include <QPoint>
+#include <QRect>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -45,19 +47,20 @@ public:
     std::optional<int> installKeyboardGuard() override;
     void removeKeyboardGuard() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void connectView();
-    void press(Qt::MouseButton button, TableHit hit);
-    void release(Qt::MouseButton button, TableHit hit);
-    // Outside record and test mode the arrow keys click the neighbouring cell (Left and Right
-    // through the step columns) and the menu key or Shift+F10 opens the context menu there, so
-    // that the table works without a pointer.
-    void keyClick(int key, Qt::KeyboardModifiers modifiers);
+    // The "Description" cell of `row` in the coordinates of the editor's parent.
+    QRect descriptionCell(int row) const;
+    void followEditedRow();
     void registerCommands();
 
     MainWindow& window_;
     TableEditingState state_;
     KeyboardHooks hooks_;
+    std::optional<QPoint> menuAt_;  // where a menu opened from the keyboard appears
 };
 
 }  // namespace velloran

@@ -13,7 +13,8 @@ LiveInput::LiveInput(MainWindow& window, LiveInputParts parts)
       lockKeys_(parts.openOutput),
       test_(window, decoder_,
             TestModeParts{parts.devices, parts.openOutput, parts.priority, parts.clock,
-                          parts.testOutputMirror}) {
+                          parts.testOutputMirror}),
+      follow_(window, parts.devices) {
     window_.commands().setHandler(Command::Record, [this] { record(); });
     window_.tableEvents().setKeyboardHooks(
         KeyboardHooks{[this](std::uint16_t key, bool on) { lockKeys_.set(key, on); },

@@ -3,6 +3,7 @@
 // (Command::Record) with the keyboard guard and the row's lock keys, and the test mode
 // (Command::Test). Built after the window and dropped before it.
 #include "editing/keyboard_guard.h"
+#include "live_test/controller_follow.h"
 #include "editing/recording_lock_keys.h"
 #include "editing/window_keyboard_grab.h"
 #include "live_test/test_mode.h"
@@ -29,6 +30,7 @@ public:
     LiveInput& operator=(const LiveInput&) = delete;
 
     TestMode& testMode() { return test_; }
+    ControllerFollow& controllerFollow() { return follow_; }
     KeyboardGuard& keyboardGuard() { return guard_; }
     WindowKeyDecoder& decoder() { return decoder_; }
 
@@ -41,6 +43,7 @@ private:
     KeyboardGuard guard_;
     RecordingLockKeys lockKeys_;
     TestMode test_;
+    ControllerFollow follow_;
 };
 
 }  // namespace velloran

@@ -1,5 +1,6 @@
 #include "settings/icon_click.h"
 
+#include "session/config_folder.h"
 #include "settings/entry_icon.h"
 #include "settings/icon_lookup.h"
 
@@ -10,7 +11,7 @@ std::optional<IconChange> icon_click(EditorSession& session, FileDialogs& dialog
     const ListEntry* selected = session.list.selected();
     if (selected == nullptr) return std::nullopt;
     const std::string key = selected->key;
-    const std::optional<std::string> file = dialogs.openFile(iconFileRequest());
+    const std::optional<std::string> file = dialogs.openFile(iconFileRequest(dialogFolder(store, key)));
     if (!file) return std::nullopt;
 
     QIcon picture = GetAssociatedIcon(QString::fromStdString(*file));

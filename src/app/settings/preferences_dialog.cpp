@@ -1,6 +1,7 @@
 #include "settings/preferences_dialog.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -45,9 +46,9 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption) {
 
 }  // namespace
 
-QString browseConfigurationFolder(QWidget* owner) {
-    return QFileDialog::getExistingDirectory(owner, QStringLiteral("Configuration Folder"),
-                                             QString(), QFileDialog::ShowDirsOnly);
+QString browseConfigurationFolder(QWidget* owner, const QString& start) {
+    return QFileDialog::getExistingDirectory(owner, QStringLiteral("Configuration Folder"), start,
+                                             QFileDialog::ShowDirsOnly);
 }
 
 PreferencesDialog::PreferencesDialog(QWidget* owner, SettingsStore& store,
@@ -103,12 +104,16 @@ PreferencesDialog::PreferencesDialog(QWidget* owner, SettingsStore& store,
             t.text->setText(QString::number(-position));
             edited();
         });
-        connect(t.text, &QLineEdit::textEdited, this, &PreferencesDialog::edited);
+        connect(t.text, &QLineEdit::textEdited, this, [this, t](const QString& typed) {
+            const QString clamped = text(clampTimingText(*t.setting, typed.toStdString()));
+            if (clamped != typed) t.text->setText(clamped);
+            edited();
+        });
     }
     connect(associate_, &QCheckBox::clicked, this, &PreferencesDialog::edited);
     connect(folder_, &QLineEdit::textEdited, this, &PreferencesDialog::edited);
     connect(browseButton, &QPushButton::clicked, this, [this] {
-        const QString chosen = browse_(this);
+        const QString chosen = browse_(this, browseStart());
         if (chosen.isEmpty()) return;
         folder_->setText(chosen);
         edited();
@@ -126,7 +131,7 @@ PreferencesDialog::Timing PreferencesDialog::addTiming(QGridLayout* grid, int ro
                                                        const char* name, const char* caption,
                                                        const char* explanation) {
     const QString suffix = QString::fromLatin1(name);
-    Timing t{new QLineEdit(this), new QScrollBar(Qt::Vertical, this)};
+    Timing t{new QLineEdit(this), new QScrollBar(Qt::Vertical, this), &setting};
     t.text->setObjectName(QStringLiteral("Text") + suffix);
     t.text->setMaximumWidth(80);
     t.scroll->setObjectName(QStringLiteral("VScroll") + suffix);
@@ -143,6 +148,12 @@ PreferencesDialog::Timing PreferencesDialog::addTiming(QGridLayout* grid, int ro
     grid->addWidget(explain, row, 3);
     grid->setColumnStretch(3, 1);
     return t;
+}
+
+QString PreferencesDialog::browseStart() const {
+    // The folder in the box when it exists, else the stored one, which start-up created.
+    if (!folder_->text().isEmpty() && QDir(folder_->text()).exists()) return folder_->text();
+    return text(store_.GetString(Root::CurrentUser, kConfigKey, settings::kConfigPath));
 }
 
 void PreferencesDialog::load() {

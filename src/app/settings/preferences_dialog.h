@@ -17,13 +17,14 @@ class QScrollBar;
 
 namespace velloran {
 
-// The system's folder browser titled "Configuration Folder"; an empty text when cancelled.
-QString browseConfigurationFolder(QWidget* owner);
+// The system's folder browser titled "Configuration Folder", opening in `start`; an empty text
+// when cancelled.
+QString browseConfigurationFolder(QWidget* owner, const QString& start);
 
 class PreferencesDialog : public QDialog {
     Q_OBJECT
 public:
-    using FolderBrowser = std::function<QString(QWidget* owner)>;
+    using FolderBrowser = std::function<QString(QWidget* owner, const QString& start)>;
 
     // `defaultFolder` is the configuration folder used when the setting or the box is empty.
     PreferencesDialog(QWidget* owner, SettingsStore& store, FileAssociation& association,
@@ -37,8 +38,10 @@ private:
     struct Timing {
         QLineEdit* text;
         QScrollBar* scroll;
+        const TimingSetting* setting;
     };
 
+    QString browseStart() const;
     Timing addTiming(QGridLayout* grid, int row, const TimingSetting& setting, const char* name,
                      const char* caption, const char* explanation);
     void load();

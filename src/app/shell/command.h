@@ -30,9 +30,14 @@ enum class Command {
     RemoveItems,
     AddDevices,
     ReplaceDevice,
+    // Edit menu.
+    Undo,
+    Redo,
+    // Tools menu toggle.
+    FollowController,
 };
 
-inline constexpr int kCommandCount = static_cast<int>(Command::ReplaceDevice) + 1;
+inline constexpr int kCommandCount = static_cast<int>(Command::FollowController) + 1;
 
 // Whether the command states are recomputed once the command has run. Refresh Device List
 // updates them itself; the table commands and the dialogs leave that to what they change.

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 
 #include "resources/icons.h"
+#include "shell/command_shortcuts.h"
 
 namespace velloran {
 namespace {
@@ -13,6 +14,7 @@ struct ButtonSetup {
     const char* toolTip;
     Command command;
     QIcon (*picture)();
+    const char* shortcut = nullptr;
 };
 
 QIcon recOff() {
@@ -24,17 +26,18 @@ QIcon testOff() {
 
 // Two groups: what works on the selected row, and what works on the whole table.
 constexpr ButtonSetup kRowButtons[] = {
-    {"ComRec", "Record key mapping", Command::Record, recOff},
+    {"ComRec", "Record key mapping", Command::Record, recOff, kRecordShortcut},
     {"ComClear", "Clear entire row", Command::ClearRow, icons::clearRow},
     {"ComClearItem", "Clear selected item", Command::ClearItem, icons::clearItem},
-    {"ComTest", "Test mappings", Command::Test, testOff},
+    {"ComTest", "Test mappings", Command::Test, testOff, kTestShortcut},
 };
 constexpr ButtonSetup kTableButtons[] = {
     {"ComDel", "Remove inactive & duplicate items from configuration list", Command::RemoveItems,
-     icons::removeItems},
+     icons::removeItems, kRemoveItemsShortcut},
     {"ComAdd", "Update missing input devices & buttons not in the configuration list",
-     Command::AddDevices, icons::addDevices},
-    {"ComSwap", "Replace selected input device", Command::ReplaceDevice, icons::replaceDevice},
+     Command::AddDevices, icons::addDevices, kAddDevicesShortcut},
+    {"ComSwap", "Replace selected input device", Command::ReplaceDevice, icons::replaceDevice,
+     kReplaceDeviceShortcut},
 };
 
 }  // namespace
@@ -46,7 +49,13 @@ CommandPanel::CommandPanel(CommandRouter& router, QWidget* parent) : QWidget(par
     const auto add = [&](const ButtonSetup& setup) {
         auto* b = new QToolButton(this);
         b->setObjectName(QString::fromLatin1(setup.name));
-        b->setToolTip(QString::fromLatin1(setup.toolTip));
+        QString tip = QString::fromLatin1(setup.toolTip);
+        if (setup.shortcut) {
+            const QKeySequence keys(QString::fromLatin1(setup.shortcut));
+            b->setShortcut(keys);
+            tip += QStringLiteral(" (%1)").arg(keys.toString(QKeySequence::NativeText));
+        }
+        b->setToolTip(tip);
         b->setIcon(setup.picture());
         b->setIconSize(QSize(24, 24));
         b->setAutoRaise(false);

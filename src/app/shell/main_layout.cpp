@@ -68,6 +68,8 @@ MainControls buildMainLayout(QMainWindow& window, CommandRouter& router) {
     body->addWidget(c.listView1);
     body->addLayout(document, 1);
     window.setCentralWidget(central);
+    // From the table, Tab goes on to the commands that act on it.
+    QWidget::setTabOrder(c.listView3, c.commands->button(QStringLiteral("ComRec")));
 
     c.statusBar1 = new StatusPanels(&window);
     window.setStatusBar(c.statusBar1);

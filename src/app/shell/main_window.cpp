@@ -12,6 +12,7 @@
 #include "editing/table_events.h"
 #include "settings/about_dialog.h"
 #include "shell/document_commands.h"
+#include "shell/edit_commands.h"
 #include "shell/maintenance_commands.h"
 #include "shell/settings_commands.h"
 #include "shell/startup.h"
@@ -41,7 +42,7 @@ void readEachNamed(const QObject& root, Switches& switches, Read read) {
 }
 
 QMenu* topMenu(const MenuSet& menus, const std::string& caption) {
-    for (QMenu* menu : {menus.file, menus.tools, menus.help}) {
+    for (QMenu* menu : {menus.file, menus.edit, menus.tools, menus.help}) {
         if (menu->title() == qt(caption)) return menu;
     }
     return nullptr;
@@ -72,6 +73,7 @@ MainWindow::MainWindow(const DocumentServices& services, QWidget* parent)
     registerDocumentCommands(*this);
     registerMaintenanceCommands(*this);
     registerSettingsCommands(*this);
+    registerEditCommands(*this);
     connectControls();
 
     // The window never gets smaller than its design size, so the layout always has room.
@@ -204,6 +206,7 @@ void MainWindow::applyButtonStates(const ButtonStatesUpdate& update) {
     if (update.testPicture) panel.setTestPicture(qt(*update.testPicture));
     if (update.clearFeedback) controls_.text1->clear();
     if (update.applyMenuPictures) applyMenuPictures(menus_);
+    showEditCommandStates(menus_, session_);
 }
 
 void MainWindow::popupListMenu(const QPoint& globalPos) {

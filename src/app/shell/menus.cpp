@@ -5,6 +5,7 @@
 #include <span>
 
 #include "resources/icons.h"
+#include "shell/command_shortcuts.h"
 #include "shell/menu_pictures.h"
 
 namespace velloran {
@@ -57,12 +58,18 @@ constexpr Entry kFile[] = {
     {"MNexit", "E&xit", Command::Exit, "Ctrl+Q"},
 };
 
+constexpr Entry kEdit[] = {
+    {"MNundo", "&Undo", Command::Undo, "Ctrl+Z"},
+    {"MNredo", "&Redo", Command::Redo, "Ctrl+Shift+Z"},
+};
+
 constexpr Entry kTools[] = {
     {"MNclone", "&Clone", Command::Clone},
     {"MNdelete", "&Delete", Command::Delete},
     {"MNicon", "Change &Icon", Command::ChangeIcon},
     {"MNjoy", "Refresh Device &List", Command::RefreshDevices, "F5"},
     {"MNrun", "&Run", Command::Run},
+    {"MNfollow", "&Follow Controller", Command::FollowController},
     {"", "", kNone},
     {"MNoptions", "&Options", Command::Options},
 };
@@ -89,15 +96,17 @@ constexpr Entry kListMenu[] = {
     {"MNicon", " Change Icon", Command::ChangeIcon},
 };
 
+// The shortcuts belong to the command buttons (shortcuts of a hidden form's menu never fire);
+// the menu shows them.
 constexpr Entry kTableMenu[] = {
-    {"MNrec", "Record Key Mapping", Command::Record},
+    {"MNrec", "Record Key Mapping", Command::Record, kRecordShortcut},
     {"MNClear", "Clear Entire Row", Command::ClearRow},
     {"MNClearItem", "Clear Selected Item", Command::ClearItem},
-    {"MNtest", "Test Key Mappings", Command::Test},
+    {"MNtest", "Test Key Mappings", Command::Test, kTestShortcut},
     {"", "", kNone},
-    {"MNremove", "Remove Items", Command::RemoveItems},
-    {"MNadd", "Add Devices", Command::AddDevices},
-    {"MNswap", "Replace Device", Command::ReplaceDevice},
+    {"MNremove", "Remove Items", Command::RemoveItems, kRemoveItemsShortcut},
+    {"MNadd", "Add Devices", Command::AddDevices, kAddDevicesShortcut},
+    {"MNswap", "Replace Device", Command::ReplaceDevice, kReplaceDeviceShortcut},
 };
 
 void route(QAction* action, CommandRouter& router, Command command) {
@@ -177,10 +186,16 @@ MenuSet buildMenus(QMainWindow& window, CommandRouter& router) {
     m.toolbar = buildToolbar(window, router);
     QMenuBar& bar = *window.menuBar();
     m.file = topMenu(bar, "&File", kFile, router);
+    m.edit = topMenu(bar, "&Edit", kEdit, router);
+    // Ctrl+Y redoes as well, as in most editors.
+    m.edit->findChild<QAction*>(QStringLiteral("MNredo"))
+        ->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Shift+Z")),
+                        QKeySequence(QStringLiteral("Ctrl+Y"))});
     m.tools = topMenu(bar, "&Tools", kTools, router);
     m.help = topMenu(bar, "&Help", kHelp, router);
     m.listMenu = contextMenu(window, "MenuForm1", kListMenu, router);
     m.tableMenu = contextMenu(window, "MenuForm2", kTableMenu, router);
+    for (QAction* action : m.tableMenu->actions()) action->setShortcutContext(Qt::WidgetShortcut);
     applyMenuPictures(m);
     return m;
 }

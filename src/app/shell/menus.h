@@ -12,6 +12,7 @@ namespace velloran {
 struct MenuSet {
     QToolBar* toolbar = nullptr;  // Toolbar1, actions named by button key
     QMenu* file = nullptr;        // &File
+    QMenu* edit = nullptr;        // &Edit: Undo and Redo of table edits
     QMenu* tools = nullptr;       // &Tools
     QMenu* help = nullptr;        // &Help
     QMenu* listMenu = nullptr;    // MNlistview of MenuForm1: the Configuration list's menu

@@ -1,5 +1,6 @@
 #include "shell/settings_commands.h"
 
+#include "session/config_folder.h"
 #include "settings/icon_click.h"
 #include "settings/preferences_dialog.h"
 #include "shell/main_window.h"
@@ -18,7 +19,11 @@ void registerSettingsCommands(MainWindow& window) {
                                  services.paths.defaultConfigFolder());
         QObject::connect(
             &dialog, &PreferencesDialog::applied, &window,
-            [&window](const AppliedPreferences& applied) { window.applyTimings(applied.timings); });
+            [&window](const AppliedPreferences& applied) {
+                window.applyTimings(applied.timings);
+                createConfigFolder(window.services().folders, window.services().boxes,
+                                   applied.configFolder);
+            });
         dialog.exec();
     });
     router.setHandler(Command::ChangeIcon, [&window] {

@@ -6,6 +6,7 @@
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <algorithm>
+#include <optional>
 
 #include "base/ole_colour.h"
 #include "table/init_listview.h"
@@ -22,7 +23,8 @@ public:
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
         QStyledItemDelegate::initStyleOption(option, index);
-        option->state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+        // The focus frame stays: it shows the keyboard's cell.
+        option->state &= ~QStyle::State_Selected;
     }
 };
 
@@ -41,6 +43,11 @@ MappingTableView::MappingTableView(QWidget* parent) : QTableView(parent) {
     // The right button's menu is the editing rules' to open, on the press.
     setContextMenuPolicy(Qt::PreventContextMenu);
     setIconSize(QSize(16, 16));
+    // Tab leaves the table for the command buttons.
+    setTabKeyNavigation(false);
+    // A press sets the keyboard's cell; the view must not scroll under the pointer between the
+    // press and the release, or the release lands in another column. Keys scroll explicitly.
+    setAutoScroll(false);
 
     // Every row has the same height, so scrolling 4,096 rows never measures a row.
     verticalHeader()->hide();
@@ -100,8 +107,32 @@ QRect MappingTableView::rowRect(int row) const {
     return QRect(top, QSize(viewport()->width(), rowHeight(row)));
 }
 
+QRect MappingTableView::cellRect(int row, int column) const {
+    const QRect r = visualRect(model_ ? model_->index(row, column) : QModelIndex());
+    return QRect(viewport()->mapTo(this, r.topLeft()), r.size());
+}
+
+void MappingTableView::setCurrentCell(const Hit& cell) {
+    if (!model_) return;
+    const QModelIndex index = model_->index(cell.row, cell.column);
+    if (!index.isValid()) return;
+    setCurrentIndex(index);
+    scrollTo(index);
+}
+
+MappingTableView::Hit MappingTableView::currentCell() const {
+    const QModelIndex index = currentIndex();
+    if (index.isValid()) return {index.row(), index.column()};
+    // Before any choice the keyboard starts at the selected row's first cell.
+    const MappingTable* table = model_ ? model_->table() : nullptr;
+    if (!table || table->rowCount() == 0) return {};
+    return {std::max(table->selected, 0), 0};
+}
+
 void MappingTableView::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
+    const QModelIndex pressed = indexAt(event->position().toPoint());
+    if (pressed.isValid()) setCurrentIndex(pressed);
     emit mousePressed(event->button(), hitAt(event->position().toPoint()));
 }
 
@@ -117,9 +148,36 @@ void MappingTableView::mouseDoubleClickEvent(QMouseEvent*) {
 void MappingTableView::mouseMoveEvent(QMouseEvent*) {}
 
 void MappingTableView::keyPressEvent(QKeyEvent* event) {
-    // Keys never move through the table by themselves: while recording they are keys to record.
+    // Keys never move through the table by themselves (no type-ahead search, and while
+    // recording they are keys to record): the editing rules decide.
     event->accept();
-    emit keyPressed(event->key(), event->modifiers());
+    const Hit at = currentCell();
+    const Qt::KeyboardModifiers held = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    if (key == Qt::Key_Menu || (key == Qt::Key_F10 && held == Qt::ShiftModifier)) {
+        emit keyMenu(at);
+        return;
+    }
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter ||
+        (key == Qt::Key_F2 && at.column == col::Description)) {
+        if (held == Qt::NoModifier) emit keyActivated(at);
+        return;
+    }
+    std::optional<CursorAction> move;
+    switch (key) {
+        case Qt::Key_Up: move = MoveUp; break;
+        case Qt::Key_Down: move = MoveDown; break;
+        case Qt::Key_Left: move = MoveLeft; break;
+        case Qt::Key_Right: move = MoveRight; break;
+        case Qt::Key_Home: move = MoveHome; break;
+        case Qt::Key_End: move = MoveEnd; break;
+        case Qt::Key_PageUp: move = MovePageUp; break;
+        case Qt::Key_PageDown: move = MovePageDown; break;
+        default: return;
+    }
+    if (!currentIndex().isValid() && at.row >= 0) setCurrentIndex(model_->index(at.row, 0));
+    const QModelIndex next = moveCursor(*move, held);
+    if (next.isValid()) emit keyMoved({next.row(), next.column()});
 }
 
 void MappingTableView::keyReleaseEvent(QKeyEvent* event) {

@@ -31,14 +31,23 @@ public:
 
     // The top of `row` and its height, in the view's own coordinates.
     QRect rowRect(int row) const;
+    // The cell's rectangle in the view's own coordinates.
+    QRect cellRect(int row, int column) const;
+
+    // Moves the keyboard's cell there and scrolls it into view.
+    void setCurrentCell(const Hit& cell);
+    Hit currentCell() const;
 
 signals:
     void mousePressed(Qt::MouseButton button, const MappingTableView::Hit& hit);
     void mouseReleased(Qt::MouseButton button, const MappingTableView::Hit& hit);
     void mouseDoubleClicked();
     void deleteReleased();
-    // Any other key that reaches the table (keys being recorded are taken before it).
-    void keyPressed(int key, Qt::KeyboardModifiers modifiers);
+    // The keyboard's cell: a navigation key reached `to` (the view moves there only when told
+    // to with setCurrentCell); Space, Enter or F2 on a cell; Shift+F10 or the Menu key.
+    void keyMoved(const MappingTableView::Hit& to);
+    void keyActivated(const MappingTableView::Hit& at);
+    void keyMenu(const MappingTableView::Hit& at);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

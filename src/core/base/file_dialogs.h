@@ -14,6 +14,10 @@ struct FileDialogRequest {
     int filterIndex = 1;  // 1-based pair of `filter` selected when the dialog opens
     std::string initialName;
     bool overwritePrompt = false;  // save dialog: confirm replacing an existing file
+    // The folder the dialog opens in; never the program's working folder.
+    std::string folder;
+    // Save dialog: the extension (without dot) a name typed without one gets.
+    std::string defaultSuffix;
 
     bool operator==(const FileDialogRequest&) const = default;
 };

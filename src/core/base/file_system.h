@@ -46,6 +46,9 @@ public:
     // without requiring the file to exist; "" for an empty path or when there is no current
     // folder.
     virtual std::string fullPath(const std::string& path) = 0;
+
+    // Creates `folder` and any missing parents; nothing happens when it exists already.
+    virtual std::optional<RuntimeError> createFolder(const std::string& folder) = 0;
 };
 
 }  // namespace velloran

@@ -35,6 +35,16 @@ double nextMultiplier(const Tag& old) {
 
 }  // namespace
 
+void markCurrentStepHeader(TableEditingState& state, int subItem) {
+    for (int header = kFirstStepHeader; header <= kLastStepHeader; ++header) {
+        int image = header_image::Idle;
+        if (header == subItem + 1) {
+            image = state.recording ? header_image::Recording : header_image::Current;
+        }
+        state.stepHeaders.set(header, image);
+    }
+}
+
 void ListView3_Click(TableEditing t) {
     MappingTable& table = t.table;
     if (table.rowCount() == 0) return;
@@ -84,13 +94,7 @@ void ListView3_MouseUp(TableEditing t, MouseButton button, TableHit hit) {
     t.state.lastMouseUp = hit;
     if (button != MouseButton::Left || !onRow(t.table, hit.row)) return;
 
-    for (int header = kFirstStepHeader; header <= kLastStepHeader; ++header) {
-        int image = header_image::Idle;
-        if (header == hit.subItem + 1) {
-            image = t.state.recording ? header_image::Recording : header_image::Current;
-        }
-        t.state.stepHeaders.set(header, image);
-    }
+    markCurrentStepHeader(t.state, hit.subItem);
     if (hit.subItem == col::Description) {
         t.state.editedRow = t.table.row(hit.row).id;
         t.host.openDescriptionEditor(hit.row);

@@ -36,6 +36,10 @@ void ListView3_MouseDown(TableEditing t, bool configurationOpen, MouseButton but
 // the Description editor for that row.
 void ListView3_MouseUp(TableEditing t, MouseButton button, TableHit hit);
 
+// The header of `subItem`'s column gets the current-column picture (recording or not), every
+// other step header the idle one.
+void markCurrentStepHeader(TableEditingState& state, int subItem);
+
 // A double click acts on the last release's hit, except while testing: toggles "Repeat",
 // "Rotary" and the lock columns (while recording the keyboard lock follows at once), cycles the
 // "Multiplier" 1X, 2X, 4X, 8X and marks the configuration modified. Other columns change nothing

@@ -1,6 +1,7 @@
 #include "session/document_open.h"
 
 #include "file_format/configuration_file.h"
+#include "session/config_folder.h"
 #include "session/document_close.h"
 #include "session/document_steps.h"
 #include "settings/key_path.h"
@@ -12,8 +13,9 @@ namespace velloran {
 
 namespace {
 
-FileDialogRequest loadDialog() {
+FileDialogRequest loadDialog(std::string folder) {
     FileDialogRequest request;
+    request.folder = std::move(folder);
     request.title = "Load Configuration File";
     request.filter = kConfigurationFilter;
     request.filterIndex = 2;
@@ -74,7 +76,9 @@ void readFile(EditorSession& session, const DocumentServices& services, const st
 void load_click(EditorSession& session, const DocumentServices& services, bool showDialog,
                 std::string path) {
     if (showDialog) {
-        auto chosen = services.dialogs.openFile(loadDialog());
+        const ListEntry* selected = session.list.selected();
+        auto chosen = services.dialogs.openFile(
+            loadDialog(dialogFolder(services.store, selected ? selected->key : std::string())));
         if (!chosen) return;
         path = std::move(*chosen);
     }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "file_format/configuration_file.h"
+#include "session/config_folder.h"
 #include "session/document_create.h"
 #include "session/document_steps.h"
 #include "settings/key_path.h"
@@ -16,10 +17,10 @@ namespace {
 FileDialogRequest saveDialog(SettingsStore& store, const ListEntry& entry) {
     // The dialog opens in the configuration's own folder, or in the configuration folder for
     // one never saved, so that new files land where the list is built from at start-up.
-    std::string folder = folderOf(entryValue(store, entry.key, settings::kEntryPath));
-    if (folder.empty())
-        folder = store.GetString(Root::CurrentUser, kConfigKey, settings::kConfigPath);
+    const std::string folder = dialogFolder(store, entry.key);
     FileDialogRequest request;
+    request.folder = folder;
+    request.defaultSuffix = std::string(kConfigurationExtension);
     request.title = "Save Configuration File";
     request.filter = kConfigurationFilter;
     request.filterIndex = 2;
@@ -127,6 +128,7 @@ SaveAsChoice saveas_click(EditorSession& session, const DocumentServices& servic
     if (entry == nullptr) return {};
     auto chosen = services.dialogs.saveFile(saveDialog(services.store, *entry));
     if (!chosen) return {};
+    *chosen = withConfigurationExtension(std::move(*chosen));
     // Its own file counts as existing even when it has gone meanwhile: the entry writes there
     // rather than copying itself onto its own path.
     const bool existed = services.files.exists(*chosen) ||

@@ -49,6 +49,9 @@ void EditorSession::resetToBlank() {
 void EditorSession::markChanged() {
     ListEntry* entry = list.find(currentKey);
     if (entry != nullptr && !state::neverSaved(entry->state)) entry->state = state::Changed;
+    if (const MappingTable* table = currentTable(); table != nullptr && entry != nullptr) {
+        histories.record(currentKey, *table);
+    }
 }
 
 ButtonStateInputs EditorSession::buttonStateInputs() const {
@@ -64,6 +67,7 @@ ButtonStateInputs EditorSession::buttonStateInputs() const {
 }
 
 ButtonStatesUpdate EditorSession::setButtonStates(const CommandStates& previous) {
+    histories.follow(tables, list);
     ButtonStatesUpdate update = Set_Button_States(buttonStateInputs(), previous);
     recording = update.recording;
     testing = update.testing;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "history/edit_histories.h"
 #include "session/configuration_list.h"
 #include "table/init_listview.h"
 #include "session/tab_strip.h"
@@ -33,6 +34,7 @@ struct EditorSession {
     TableDictionary tables;
     HandedOutKeys handedOut;
     DeviceInventory devices;
+    EditHistories histories;  // undo and redo of each open configuration's table
 
     std::string currentKey{kBlankKey};  // "BLANK" while no configuration is open
     bool recording = false;             // the Tag of ComRec
@@ -65,12 +67,14 @@ struct EditorSession {
     // disabled, no recording or test, the row commands off.
     void resetToBlank();
 
-    // An edit of the current configuration: state 16 unless it was never saved.
+    // An edit of the current configuration: state 16 unless it was never saved; the edit joins
+    // the configuration's undo history.
     void markChanged();
 
     // What the command states depend on, read from this session.
     ButtonStateInputs buttonStateInputs() const;
-    // Recomputes the command states from `previous` and takes over the mode flags and row
+    // Recomputes the command states from `previous` (the undo histories follow the open
+    // documents first) and takes over the mode flags and row
     // buttons they decide; the window applies the returned states to its controls.
     ButtonStatesUpdate setButtonStates(const CommandStates& previous);
 };

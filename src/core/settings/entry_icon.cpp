@@ -4,8 +4,9 @@
 
 namespace velloran {
 
-FileDialogRequest iconFileRequest() {
+FileDialogRequest iconFileRequest(std::string folder) {
     FileDialogRequest r;
+    r.folder = std::move(folder);
     r.title = "Select New Icon";
     r.filter =
         "All Files (*.*)|*.*|Icon Files (*.exe, *.dll, *.ico, *.bmp, *.vlz)|"

@@ -12,7 +12,7 @@
 namespace velloran {
 
 // "Select New Icon", icon files preselected.
-FileDialogRequest iconFileRequest();
+FileDialogRequest iconFileRequest(std::string folder);
 
 // "This file does not contain a valid Icon.", titled "Invalid Icon".
 Message invalidIconMessage();

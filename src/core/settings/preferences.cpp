@@ -18,12 +18,19 @@ void save(SettingsStore& store, const char* name, const std::string& value) {
 
 // The timing's text as a number, written back as decimal text.
 double applyTiming(SettingsStore& store, const TimingSetting& setting, const std::string& text) {
-    const double value = numericValue(text);
+    const double value = numericValue(clampTimingText(setting, text));
     save(store, setting.name, numberToText(value));
     return value;
 }
 
 }  // namespace
+
+std::string clampTimingText(const TimingSetting& setting, const std::string& text) {
+    const double value = numericValue(text);
+    if (value < setting.minimum) return std::to_string(setting.minimum);
+    if (value > setting.maximum) return std::to_string(setting.maximum);
+    return text;
+}
 
 std::string associateCaption() {
     return std::string("Edit *.vlz files in ") + kProductName;

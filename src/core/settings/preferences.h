@@ -28,6 +28,11 @@ inline constexpr TimingSetting kRepeatRateSetting{
 inline constexpr TimingSetting kRotaryRateSetting{
     settings::kRotaryRate, settings::kRotaryRateDefault, 0, 500, 5, 25};
 
+// A timing text typed outside the setting's range becomes the nearest bound, so that no value
+// outside it is ever stored; a text within the range, or that is no number yet ("", "-"),
+// stays as typed.
+std::string clampTimingText(const TimingSetting& setting, const std::string& text);
+
 // The texts the dialog edits.
 struct PreferencesValues {
     bool associate = false;
@@ -58,7 +63,8 @@ std::string associateCaption();
 PreferencesValues loadPreferences(SettingsStore& store, const std::string& defaultFolder);
 
 // Writes "associate" and applies the association in that state, writes the folder (the default
-// when empty, with a trailing "/"), and writes each timing as the number its text starts with.
+// when empty, with a trailing "/"), and writes each timing as the number its text starts with,
+// held within its range.
 AppliedPreferences applyPreferences(SettingsStore& store, FileAssociation& association,
                                     const PreferencesValues& values,
                                     const std::string& defaultFolder);

@@ -9,6 +9,8 @@ namespace velloran::settings {
 
 // Values under kConfigKey.
 inline constexpr const char* kAssociate = "associate";
+// "True" while a device button pressed outside a test selects its row; off unless set.
+inline constexpr const char* kFollowController = "FollowController";
 inline constexpr const char* kConfigPath = "ConfigPath";
 inline constexpr const char* kIconPath = "IconPath";
 inline constexpr const char* kRepeatRate = "RepeatRate";

@@ -150,7 +150,7 @@ void documentState(CommandStates& s, int code, bool device) {
 CommandStates::CommandStates()
     : toolbar(allOn({"BTopen", "BTnew", "BTload", "BTclose", "BTsave", "BTsaveas", "BTclone",
                      "BTdelete", "BTicon", "BTjoy", "BTrun", "BThelp"})),
-      menuBar(allOn({"&File", "&Tools", "&Help"})),
+      menuBar(allOn({"&File", "&Edit", "&Tools", "&Help"})),
       mainMenu(allOn({"MNopen", "MNnew", "MNload", "MNclose", "MNsave", "MNsaveas", "MNclone",
                       "MNdelete", "MNicon", "MNrun", "MNoptions"})),
       listMenuItems(

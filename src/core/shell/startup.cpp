@@ -1,5 +1,6 @@
 #include "shell/startup.h"
 
+#include "session/config_folder.h"
 #include "session/configuration_list_loading.h"
 #include "session/document_open.h"
 #include "settings/setting_values.h"
@@ -30,6 +31,7 @@ StartupSettings startmeup(EditorSession& session, const DocumentServices& servic
     out.associate =
         isTrueText(settingOrDefault(store, settings::kAssociate, settings::kAssociateDefault));
     out.configFolder = configFolderSetting(store, services.paths);
+    createConfigFolder(services.folders, services.boxes, out.configFolder);
 
     loadConfigurationList(session, services, out.configFolder);
     session.currentKey = std::string(kBlankKey);

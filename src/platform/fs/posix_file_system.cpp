@@ -221,4 +221,11 @@ std::string PosixFileSystem::fullPath(const std::string& path) {
     return absolute.lexically_normal().string();
 }
 
+std::optional<RuntimeError> PosixFileSystem::createFolder(const std::string& folder) {
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (!ec && std::filesystem::is_directory(folder, ec)) return std::nullopt;
+    return runtimeErrorFromErrno(ec ? ec.value() : ENOTDIR);
+}
+
 }  // namespace velloran

@@ -25,6 +25,7 @@ public:
 
     std::vector<std::string> fileNames(const std::string& folder) override;
     std::string fullPath(const std::string& path) override;
+    std::optional<RuntimeError> createFolder(const std::string& folder) override;
 
     void setWriteFunction(WriteFunction write) { write_ = std::move(write); }
 

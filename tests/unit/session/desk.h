@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <map>
+#include <set>
 #include <optional>
 #include <set>
 #include <string>
@@ -64,6 +65,13 @@ public:
     bool exists(const std::string& path) override { return files.contains(path); }
     std::vector<std::string> fileNames(const std::string& folder) override;
     std::string fullPath(const std::string& path) override;
+    std::set<std::string> folders;
+    std::map<std::string, RuntimeError> folderErrors;
+    std::optional<RuntimeError> createFolder(const std::string& folder) override {
+        if (auto it = folderErrors.find(folder); it != folderErrors.end()) return it->second;
+        folders.insert(folder);
+        return std::nullopt;
+    }
 };
 
 class FakeLauncher : public Launcher {

@@ -41,7 +41,8 @@ TEST(Workflow, NewEditSaveAsCloseLoadDelete) {
     EXPECT_EQ(d.dialogs.saved[0],
               (FileDialogRequest{"Save Configuration File",
                                  "All Files (*.*)|*.*|Velloran Files (*.vlz)|*.vlz", 2,
-                                 std::string(kConfigFolder) + "New Config.vlz", true}));
+                                 std::string(kConfigFolder) + "New Config.vlz", true, kConfigFolder,
+                                 "vlz"}));
     EXPECT_EQ(d.entry("file1"), file);
     EXPECT_EQ(d.entry("file1", settings::kEntryIconPath), file);
     EXPECT_EQ(d.item("file1").text, "gear.vlz");

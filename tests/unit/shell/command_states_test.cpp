@@ -69,7 +69,7 @@ TEST(CommandStates, DefaultsNameEveryControlAsDesigned) {
     const CommandStates s;
     EXPECT_EQ(keys(s.toolbar), names("BTopen BTnew BTload BTclose BTsave BTsaveas BTclone BTdelete "
                                      "BTicon BTjoy BTrun BThelp"));
-    EXPECT_EQ(keys(s.menuBar), names("&File &Tools &Help"));
+    EXPECT_EQ(keys(s.menuBar), names("&File &Edit &Tools &Help"));
     EXPECT_EQ(keys(s.mainMenu), names("MNopen MNnew MNload MNclose MNsave MNsaveas MNclone "
                                       "MNdelete MNicon MNrun MNoptions"));
     EXPECT_EQ(keys(s.listMenuItems),
