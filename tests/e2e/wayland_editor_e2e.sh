@@ -27,12 +27,12 @@ VELLORAN_HIDLINK="$lib/libhidlink-sim.so" HIDLINK_SIM_FILE="$boards" \
 main='^Velloran Ver\. 1\.4\.9 \(Beta\)$'
 wait_focused "$main"
 
-# A new configuration has a row per board button. Tab reaches the table (which keeps the focus
-# from then on), Right makes "On Press 1" of the first row the current cell, the menu key opens
+# A new configuration has a row per board button and its table takes the keyboard. Nine steps
+# right from "Button No." make "On Press 1" of the first row the current cell; the menu key opens
 # the table's menu, whose first item is "Record Key Mapping".
 type_keys -M ctrl n -m ctrl
-for _ in $(seq 10); do type_keys -k Tab; done
-type_keys -k Right -k Menu -k Down -k Return
+for _ in $(seq 9); do type_keys -k Right; done
+type_keys -k Menu -k Down -k Return
 wait_focused '^Keyboard Hook Active$'
 type_keys -k Return
 wait_focused "$main"
