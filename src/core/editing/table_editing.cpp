@@ -40,8 +40,7 @@ void ListView3_Click(TableEditing t) {
     if (table.rowCount() == 0) return;
     t.host.clearFeedback();
     const bool hasSelection = onRow(table, table.selected);
-    if (hasSelection && table.row(table.selected).colour == colour::SelectedRow &&
-        !t.state.recording) {
+    if (hasSelection && table.row(table.selected).colour == colour::SelectedRow && !t.recording) {
         return;
     }
 
@@ -57,7 +56,7 @@ void ListView3_Click(TableEditing t) {
 
     if (hasSelection) {
         MappingRow& selected = table.row(table.selected);
-        if (t.state.recording) {
+        if (t.recording) {
             selected.colour = colour::RecordingSelectedRow;
             // Keys are recorded under the lock states the row will have when it runs.
             for (const int column : {col::NumLock, col::CapsLock, col::ScrollLock}) {
@@ -87,7 +86,7 @@ void ListView3_MouseUp(TableEditing t, MouseButton button, TableHit hit) {
     for (int header = kFirstStepHeader; header <= kLastStepHeader; ++header) {
         int image = header_image::Idle;
         if (header == hit.subItem + 1) {
-            image = t.state.recording ? header_image::Recording : header_image::Current;
+            image = t.recording ? header_image::Recording : header_image::Current;
         }
         t.state.stepHeaders.set(header, image);
     }
@@ -98,7 +97,7 @@ void ListView3_MouseUp(TableEditing t, MouseButton button, TableHit hit) {
 }
 
 void ListView3_DblClick(TableEditing t) {
-    if (t.state.testing) return;
+    if (t.testing) return;
     const TableHit hit = t.state.lastMouseUp;
     if (!onRow(t.table, hit.row)) return;
     t.table.selected = hit.row;
@@ -119,7 +118,7 @@ void ListView3_DblClick(TableEditing t) {
         case col::ScrollLock: {
             const bool on = !row.flag(hit.subItem);
             row.setFlag(hit.subItem, on);
-            if (t.state.recording) t.host.setLockKey(lockKeyOf(hit.subItem), on);
+            if (t.recording) t.host.setLockKey(lockKeyOf(hit.subItem), on);
             break;
         }
         default:
@@ -130,7 +129,7 @@ void ListView3_DblClick(TableEditing t) {
 }
 
 void ListView3_KeyUp(TableEditing t, std::uint16_t keyCode) {
-    if (keyCode == kDeleteKey && !t.state.recording) t.host.removeItems();
+    if (keyCode == kDeleteKey && !t.recording) t.host.removeItems();
 }
 
 }  // namespace velloran

@@ -65,8 +65,10 @@ struct Desk {
     TableEditingState state;
     MappingTable table;
     FakeHost host;
+    bool recording = false;
+    bool testing = false;
 
-    TableEditing editing() { return TableEditing{state, table, host}; }
+    TableEditing editing() { return TableEditing{state, table, host, recording, testing}; }
 };
 
 }  // namespace velloran::testing
