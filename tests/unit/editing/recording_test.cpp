@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "common/boxes.h"
+
 #include "editing_fakes.h"
 #include "editing/recording.h"
 #include "editing/recording_keyboard_guard.h"
@@ -8,18 +10,6 @@ namespace velloran {
 namespace {
 
 using testing::Desk;
-
-class RecordingBoxes : public MessageBoxes {
-public:
-    std::vector<Message> shown;
-    void message(Icon icon, const std::string& title, const std::string& text) override {
-        shown.push_back(Message{icon, title, text});
-    }
-    Answer ask(Icon, const std::string&, const std::string& text, Buttons) override {
-        ADD_FAILURE() << "unexpected question: " << text;
-        return Answer::Cancel;
-    }
-};
 
 // The decoder's view of an editor: writes go into the table as the main window would write them.
 class TableDecodeHost : public KeyDecodeHost {
@@ -46,7 +36,7 @@ public:
 TEST(RecordMode, StartingWithoutAStepColumnMarksNoHeader) {
     Desk d(2);
     d.table.selected = 1;
-    RecordingBoxes boxes;
+    testing::ScriptedBoxes boxes;
     Rec_Mappings(d.editing(), boxes);
     EXPECT_TRUE(d.recording);
     EXPECT_EQ(d.state.recPicture, "rec_on");
@@ -63,7 +53,7 @@ TEST(RecordMode, StartingWithoutAStepColumnMarksNoHeader) {
 TEST(RecordMode, StartingOnAStepColumnMarksItsHeader) {
     Desk d(2);
     d.state.currentColumn = col::FirstPress;
-    RecordingBoxes boxes;
+    testing::ScriptedBoxes boxes;
     Rec_Mappings(d.editing(), boxes);
     EXPECT_EQ(d.state.stepHeaders.at(10), header_image::Recording);
     EXPECT_EQ(d.state.stepHeaders.at(11), header_image::Idle);
@@ -72,7 +62,7 @@ TEST(RecordMode, StartingOnAStepColumnMarksItsHeader) {
 TEST(RecordMode, AGuardFailureIsReportedAndRecordingGoesOn) {
     Desk d(1);
     d.host.guardFailure = 1400;
-    RecordingBoxes boxes;
+    testing::ScriptedBoxes boxes;
     Rec_Mappings(d.editing(), boxes);
     EXPECT_TRUE(d.recording);
     ASSERT_EQ(boxes.shown.size(), 1u);
@@ -83,7 +73,7 @@ TEST(RecordMode, StoppingResetsColumnHeadersAndSelectionColour) {
     Desk d(2);
     d.table.selected = 0;
     d.state.currentColumn = 25;
-    RecordingBoxes boxes;
+    testing::ScriptedBoxes boxes;
     Rec_Mappings(d.editing(), boxes);
     ListView3_MouseUp(d.editing(), MouseButton::Left, TableHit{0, 40});
     ASSERT_EQ(d.state.stepHeaders.at(41), header_image::Recording);
