@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -12,6 +11,7 @@
 #include "base/file_filter.h"
 #include "base/qt_message_boxes.h"
 #include "editing/description_editor.h"
+#include "gui_test_main.h"
 #include "settings/about_dialog.h"
 #include "shell/splash_window.h"
 
@@ -29,61 +29,37 @@ class DialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void aboutShowsTitleVersionAndSupportLink() {
+    void aboutOpensTheSupportLink() {
         AboutDialog about(nullptr);
-        QCOMPARE(about.windowTitle(), QString("About Velloran"));
-        QCOMPARE(about.findChild<QLabel*>("lblTitle")->text(), QString("Velloran"));
         QCOMPARE(about.findChild<QLabel*>("lblVersion")->text(), QString("Version 1.4.9 Beta"));
-        QVERIFY(!about.findChild<QLabel*>("lblDescription")->text().isEmpty());
-        auto* disclaimer = about.findChild<QPlainTextEdit*>("Text1");
-        QVERIFY(disclaimer->isReadOnly());
-        QVERIFY(!disclaimer->toPlainText().isEmpty());
-
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler("mailto", &catcher, "open");
-        auto* link = about.findChild<QLabel*>("Label1");
-        QVERIFY(link->text().contains("support@velloran.invalid"));
-        emit link->linkActivated("mail");
+        emit about.findChild<QLabel*>("Label1")->linkActivated("mail");
         QDesktopServices::unsetUrlHandler("mailto");
         QCOMPARE(catcher.urls,
                  QList<QUrl>{QUrl("mailto:support@velloran.invalid?subject=Velloran")});
-
         about.show();
         about.findChild<QPushButton*>("cmdOK")->click();
         QVERIFY(!about.isVisible());
     }
 
-    void splashShowsVersionAndClosesOnAKey() {
+    void splashClosesOnAKeyOrByItself() {
         SplashWindow splash;
-        QCOMPARE(splash.findChild<QLabel*>("lblVersion")->text(), QString("Version 1.4.9 Beta"));
-        QCOMPARE(splash.findChild<QLabel*>("lblProductName")->text(), QString("Velloran"));
-        QCOMPARE(splash.findChild<QLabel*>("lblProductNameShadow")->text(), QString("Velloran"));
-        QCOMPARE(splash.findChild<QLabel*>("lblCompany")->text(), QString("Orvane"));
-        QCOMPARE(splash.findChild<QLabel*>("lblPlatform")->text(), QString("Linux"));
         splash.show();
         QVERIFY(QTest::qWaitForWindowExposed(&splash));
         QTest::keyClick(&splash, Qt::Key_Space);
         QVERIFY(!splash.isVisible());
+        SplashWindow left;
+        left.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!left.isVisible(), SplashWindow::kShowMs + 1000);
     }
 
-    void splashClosesByItself() {
-        SplashWindow splash;
-        splash.show();
-        QTest::qWait(SplashWindow::kShowMs - 500);
-        QVERIFY(splash.isVisible());
-        QTRY_VERIFY_WITH_TIMEOUT(!splash.isVisible(), 1500);
-    }
-
-    void descriptionEditorSitsOverTheRow() {
+    void descriptionEditorSitsOverTheRowAndHandsItsTextOver() {
         // At 96 dpi: 50 twips are 3 pixels, 3300 twips 220.
         const DescriptionEditorGeometry g =
             descriptionEditorGeometry(QRect(410, 60, 100, 22), 96, 96);
         QCOMPARE(g.editor, QRect(407, 57, 220, 22));
         QCOMPARE(g.shadow, QRect(413, 63, 220, 22));
-        const DescriptionEditorGeometry hi =
-            descriptionEditorGeometry(QRect(500, 100, 600, 30), 192, 144);
-        QCOMPARE(hi.editor, QRect(493, 95, 600, 30));
-        QCOMPARE(hi.shadow, QRect(507, 105, 600, 30));
 
         QWidget parent;
         DescriptionEditor editor(&parent);
@@ -94,16 +70,10 @@ private slots:
         editor.showAt(QRect(300, 50, 100, 20), "Fire");
         QVERIFY(editor.textEdit()->isVisible());
         QVERIFY(editor.shadowBox()->isVisible());
-        QCOMPARE(editor.textEdit()->text(), QString("Fire"));
-        QCOMPARE(editor.textEdit()->height(), 20);
-
-        // A double quote is typed as an apostrophe; Enter hands the text over and hides the box.
         QTest::keyClicks(editor.textEdit(), " \"A\"");
-        QCOMPARE(editor.textEdit()->text(), QString("Fire 'A'"));
         QTest::keyClick(editor.textEdit(), Qt::Key_Return);
         QCOMPARE(committed, QStringList{"Fire 'A'"});
         QVERIFY(!editor.textEdit()->isVisible());
-        QVERIFY(!editor.shadowBox()->isVisible());
 
         // Leaving the box by the focus hands the text over too, pasted quotes included.
         auto* other = new QLineEdit(&parent);
@@ -112,7 +82,6 @@ private slots:
         editor.textEdit()->insert("\"x\"");
         other->setFocus();
         QTRY_COMPARE(committed, (QStringList{"Fire 'A'", "Gear'x'"}));
-        QVERIFY(!editor.textEdit()->isVisible());
     }
 
     void fileFiltersBecomeQtNameFilters_data() {
@@ -120,20 +89,12 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<QString>("selected");
-        QTest::newRow("configurations")
-            << "All Files (*.*)|*.*|Velloran Files (*.vlz)|*.vlz" << 2
-            << QStringList{"All Files (*)", "Velloran Files (*.vlz)"} << "Velloran Files (*.vlz)";
-        QTest::newRow("icons") << "All Files (*.*)|*.*|Icon Files (*.exe, *.dll, *.ico, *.bmp, "
-                                  "*.vlz)|*.exe;*.dll;*.ico;*.bmp;*.vlz"
-                               << 1
-                               << QStringList{"All Files (*)",
-                                              "Icon Files (*.exe *.dll *.ico *.bmp *.vlz)"}
-                               << "All Files (*)";
+        QTest::newRow("two patterns, the second chosen")
+            << "All Files (*.*)|*.*|Icon Files (*.ico, *.bmp)|*.ico;*.bmp" << 2
+            << QStringList{"All Files (*)", "Icon Files (*.ico *.bmp)"}
+            << "Icon Files (*.ico *.bmp)";
         QTest::newRow("label without parentheses, index out of range")
             << "Text|*.txt" << 3 << QStringList{"Text (*.txt)"} << QString();
-        QTest::newRow("label without patterns")
-            << "Anything" << 1 << QStringList{"Anything (*)"} << "Anything (*)";
-        QTest::newRow("empty") << "" << 1 << QStringList{} << QString();
     }
 
     void fileFiltersBecomeQtNameFilters() {
@@ -150,8 +111,6 @@ private slots:
         QTest::addColumn<int>("buttons");
         QTest::addColumn<int>("press");
         QTest::addColumn<int>("answer");
-        QTest::newRow("ok") << int(Buttons::Ok) << int(QMessageBox::Ok) << int(Answer::Ok);
-        QTest::newRow("yes") << int(Buttons::YesNo) << int(QMessageBox::Yes) << int(Answer::Yes);
         QTest::newRow("no") << int(Buttons::YesNo) << int(QMessageBox::No) << int(Answer::No);
         QTest::newRow("cancel") << int(Buttons::YesNoCancel) << int(QMessageBox::Cancel)
                                 << int(Answer::Cancel);
@@ -179,5 +138,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(DialogsTest)
+VELLORAN_GUI_TEST(DialogsTest);
 #include "dialogs_test.moc"

@@ -5,7 +5,9 @@
 #include <QTest>
 #include <memory>
 
-#include "fakes.h"
+#include "common/boxes.h"
+#include "common/desktop.h"
+#include "common/dialogs.h"
 #include "fs/posix_file_system.h"
 #include "shell/main_window.h"
 #include "store/ini_settings_store.h"
@@ -21,8 +23,8 @@ inline DeviceInventory padInventory(int buttons = 2) {
 
 class Editor {
 public:
-    FakeMessageBoxes boxes;
-    ScriptedFileDialogs dialogs;
+    ScriptedBoxes boxes;
+    ScriptedDialogs dialogs;
     FakeLauncher launcher;
     FakeTrash trash;
     PosixFileSystem files;

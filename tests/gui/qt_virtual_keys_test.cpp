@@ -3,8 +3,9 @@
 #include <QTest>
 #include <set>
 
-#include "keys/key_names.h"
 #include "editing/qt_virtual_keys.h"
+#include "gui_test_main.h"
+#include "keys/key_names.h"
 
 using namespace velloran;
 
@@ -12,32 +13,18 @@ class QtVirtualKeysTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The keys whose Qt name differs from the key they are on.
     void codes_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<bool>("keypad");
         QTest::addColumn<int>("code");
-        QTest::newRow("letter") << int(Qt::Key_Q) << false << 81;
-        QTest::newRow("digit") << int(Qt::Key_7) << false << 55;
-        QTest::newRow("shifted 1") << int(Qt::Key_Exclam) << false << 49;
-        QTest::newRow("shifted 0") << int(Qt::Key_ParenRight) << false << 48;
         QTest::newRow("shifted 8") << int(Qt::Key_Asterisk) << false << 56;
         QTest::newRow("keypad *") << int(Qt::Key_Asterisk) << true << 106;
-        QTest::newRow("keypad 0") << int(Qt::Key_0) << true << 96;
-        QTest::newRow("keypad 9") << int(Qt::Key_9) << true << 105;
         QTest::newRow("keypad enter") << int(Qt::Key_Enter) << true << 108;
-        QTest::newRow("enter") << int(Qt::Key_Return) << false << 13;
-        QTest::newRow("keypad decimal") << int(Qt::Key_Period) << true << 110;
         QTest::newRow("keypad home, Num Lock off") << int(Qt::Key_Home) << true << 36;
-        QTest::newRow("colon") << int(Qt::Key_Colon) << false << 186;
         QTest::newRow("quote") << int(Qt::Key_QuoteDbl) << false << 222;
-        QTest::newRow("tilde") << int(Qt::Key_AsciiTilde) << false << 192;
         QTest::newRow("backtab") << int(Qt::Key_Backtab) << false << 9;
-        QTest::newRow("F12") << int(Qt::Key_F12) << false << 123;
         QTest::newRow("print screen is the snapshot key") << int(Qt::Key_Print) << false << 44;
-        QTest::newRow("shift") << int(Qt::Key_Shift) << false << 16;
-        QTest::newRow("caps lock") << int(Qt::Key_CapsLock) << false << 20;
-        QTest::newRow("num lock") << int(Qt::Key_NumLock) << false << 144;
-        QTest::newRow("scroll lock") << int(Qt::Key_ScrollLock) << false << 145;
         QTest::newRow("not on a US keyboard") << int(Qt::Key_Adiaeresis) << false << 0;
     }
     void codes() {
@@ -69,9 +56,8 @@ private slots:
     void modifierMask() {
         QCOMPARE(velloran::modifierMask(Qt::ShiftModifier | Qt::AltModifier), 5);
         QCOMPARE(velloran::modifierMask(Qt::ControlModifier | Qt::KeypadModifier), 2);
-        QCOMPARE(velloran::modifierMask(Qt::MetaModifier), 0);
     }
 };
 
-QTEST_MAIN(QtVirtualKeysTest)
+VELLORAN_GUI_TEST(QtVirtualKeysTest);
 #include "qt_virtual_keys_test.moc"

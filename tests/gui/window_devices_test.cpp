@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QTest>
 
+#include "gui_test_main.h"
 #include "live_editor.h"
 #include "sdl/sdl_joystick_hub.h"
 #include "sdl/virtual_joystick.h"
@@ -68,6 +69,7 @@ private slots:
 
     void init() { writeBoards(""); }
 
+    // Two identical pads: their buttons share numbers, their identities tell them apart.
     void startUpListsControllersThenBoards() {
         writeBoards("board PANEL-A 3 Overhead Panel\n");
         auto pads = attach({{"Test Pad", 4}, {"Test Pad", 4}});
@@ -76,24 +78,11 @@ private slots:
 
         QCOMPARE(deviceList(w), QStringList({"Test Pad", "Test Pad", "Overhead Panel"}));
         const DeviceInventory& found = w.session().devices;
-        QCOMPARE(found.devices.size(), std::size_t{3});
-        // Two identical pads: the same model identity, told apart by their ordinal.
-        const std::string first = found.devices[0].identity;
-        const std::string second = found.devices[1].identity;
-        QVERIFY(first.ends_with("/#1"));
-        QCOMPARE(second, first.substr(0, first.size() - 1) + "2");
+        QVERIFY(found.devices[0].identity != found.devices[1].identity);
         QCOMPARE(found.devices[2].kind, DeviceKind::Hid);
-        QCOMPARE(found.devices[2].identity, std::string("PANEL-A"));
-
-        // The Button table: every button of every device, in device order.
         QCOMPARE(found.totalButtons(), 4 + 4 + 3);
-        const ButtonEntry& padTwoButtonOne = found.buttons[4];
-        QCOMPARE(padTwoButtonOne.number, 1);
-        QCOMPARE(padTwoButtonOne.identifier, second);
-        const ButtonEntry& lastBoardButton = found.buttons.back();
-        QCOMPARE(lastBoardButton.number, 3);
-        QCOMPARE(lastBoardButton.displayText, std::string("Overhead Panel"));
-
+        QCOMPARE(found.buttons[4].number, 1);
+        QCOMPARE(found.buttons[4].identifier, found.devices[1].identity);
         QCOMPARE(w.controls().statusBar1->panelText(1), QString("Input Devices: Available"));
         QVERIFY(e.shown().empty());
         QVERIFY(toolbarButton(w, "BTnew")->isEnabled());
@@ -103,32 +92,22 @@ private slots:
         LiveEditor e;
         MainWindow& w = e.start(std::make_unique<EditorDevices>(EditorDevices::openSystem()));
         QCOMPARE(e.shown().size(), std::size_t{1});
+        QCOMPARE(e.shown()[0].icon, Icon::Exclamation);
         QCOMPARE(e.shown()[0].title, std::string("No Input Devices"));
         QCOMPARE(deviceList(w), QStringList({"No Input Devices Found."}));
-        QCOMPARE(w.controls().statusBar1->panelText(1), QString("Input Devices: Not Available"));
         QVERIFY(!toolbarButton(w, "BTnew")->isEnabled());
-    }
 
-    void refreshShowsQueryingThenWhatItFound() {
-        LiveEditor e;
-        MainWindow& w = e.start(std::make_unique<EditorDevices>(EditorDevices::openSystem()));
+        // Refresh Device List: "Querying" while it detects, then what it found.
         auto pads = attach({{"Test Pad", 2}});
         writeBoards("board B-1 5 Switch Board\n");
-
         QString panelWhileDetecting;
-        int listWhileDetecting = -1;
         w.setDeviceDetection([&] {
             panelWhileDetecting = w.controls().statusBar1->panelText(1);
-            listWhileDetecting = w.controls().listView2->count();
             return e.devices->detect();
         });
         toolbarButton(w, "BTjoy")->trigger();
-
         QCOMPARE(panelWhileDetecting, QString("DirectInput Device: Querying Properties"));
-        QCOMPARE(listWhileDetecting, 0);
         QCOMPARE(deviceList(w), QStringList({"Test Pad", "Switch Board"}));
-        QCOMPARE(w.controls().statusBar1->panelText(1), QString("Input Devices: Available"));
-        QCOMPARE(w.session().devices.totalButtons(), 2 + 5);
         QVERIFY(toolbarButton(w, "BTnew")->isEnabled());
     }
 
@@ -136,7 +115,7 @@ private slots:
         auto pads = attach({{"Demo Pad", 12}});
         LiveEditor e;
         MainWindow& w = e.start(std::make_unique<EditorDevices>(EditorDevices::openSystem()),
-                                QFINDTESTDATA("../data/demo_pad_shift_a.vlz").toStdString());
+                                VELLORAN_SOURCE_DIR "/tests/data/demo_pad_shift_a.vlz");
         QCOMPARE(w.session().devices.devices.at(0).identity, std::string(kDemoPadIdentity));
         using Colours = std::vector<std::uint32_t>;
         const Colours plugged{colour::ActiveRow, colour::ActiveRow, colour::InactiveRow};
@@ -144,9 +123,7 @@ private slots:
 
         pads.clear();
         toolbarButton(w, "BTjoy")->trigger();
-        QCOMPARE(w.controls().statusBar1->panelText(1), QString("Input Devices: Not Available"));
-        QCOMPARE(rowColours(w), Colours(3, colour::InactiveRow));
-        QCOMPARE(w.session().currentTable()->rowCount(), 3);  // rows stay, only marked
+        QCOMPARE(rowColours(w), Colours(3, colour::InactiveRow));  // rows stay, only marked
 
         pads = attach({{"Demo Pad", 12}});
         toolbarButton(w, "BTjoy")->trigger();
@@ -154,5 +131,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(WindowDevicesTest)
+VELLORAN_GUI_TEST(WindowDevicesTest);
 #include "window_devices_test.moc"

@@ -7,17 +7,15 @@
 #include <filesystem>
 #include <fstream>
 
-#include "background_runvale.h"
+#include "common/rows.h"
 #include "file_format/configuration_file.h"
-#include "rows.h"
 #include "runvale_process.h"
 
 namespace runvale_test {
 namespace {
 
-using velloran::rows::key;
-using velloran::rows::row;
-using Env = std::vector<std::pair<std::string, std::string>>;
+using velloran::testing::key;
+using velloran::testing::row;
 
 class RunTest : public ::testing::Test {
 protected:
@@ -45,7 +43,7 @@ protected:
         writeBytes(dir_.path("velloran.ini"), "[CurrentUser]\n" + line + "\n");
     }
 
-    TempDir dir_;
+    TempFolder dir_;
     std::string file_;
     Env env_;
 };
@@ -55,7 +53,7 @@ TEST_F(RunTest, AStopDuringALongKeyHoldLeavesNoKeyDown) {
         settings("Software\\Velloran\\config\\KeyHold=5000");
         writeBytes(dir_.path("boards.txt"), "board CLI-BOARD 4 Cli Board\n");
         writeFile({row("CLI-BOARD", 1, {key("A"), key("B")})});
-        BackgroundRunvale rv({"--output=record", file_}, env_);
+        Runvale rv({"--output=record", file_}, env_);
         ASSERT_TRUE(rv.waitForErr("Playing Day One.vlz")) << rv.err();
         if (rv.err().find("settings from the defaults") != std::string::npos) {
             GTEST_SKIP() << "this runvale is built without the settings file (no Qt)";
@@ -78,7 +76,7 @@ TEST_F(RunTest, AStopDuringALongKeyHoldLeavesNoKeyDown) {
 
 TEST_F(RunTest, HangUpReloadsTheFileAndKeepsTheRunningOneWhenItNoLongerLoads) {
     writeFile({row("CLI-BOARD", 1, {key("A")})});
-    BackgroundRunvale rv({"--output=record", file_}, env_);
+    Runvale rv({"--output=record", file_}, env_);
     ASSERT_TRUE(rv.waitForErr("Playing Day One.vlz")) << rv.err();
 
     writeFile({row("CLI-BOARD", 1, {key("B")})});
@@ -101,30 +99,11 @@ TEST_F(RunTest, HangUpReloadsTheFileAndKeepsTheRunningOneWhenItNoLongerLoads) {
 
 TEST_F(RunTest, VirtualPadsRunHeadlessAndMissingDevicesAreAwaited) {
     writeFile({row("NOT-HERE", 1, {key("A")})});
-    BackgroundRunvale rv({"--output=record", "--virtual-devices", "Cli Pad:6", file_}, env_);
+    Runvale rv({"--output=record", "--virtual-devices", "Cli Pad:6", file_}, env_);
     ASSERT_TRUE(rv.waitForErr("Waiting for device: Pad NOT-HERE [NOT-HERE]")) << rv.err();
     rv.signal(SIGTERM);
     EXPECT_EQ(rv.waitExit(), 0) << rv.err();
     EXPECT_NE(rv.err().find("held keys at exit: none"), std::string::npos);
-}
-
-TEST(RunCli, AFileThatDoesNotLoadEndsTheRunWithStatusTwo) {
-    for (const std::string& file : {fixture("not_a_config.txt"), fixture("no such file.vlz")}) {
-        const ProgramRun run = runRunvale({file});
-        EXPECT_EQ(run.exitCode, 2) << file;
-        EXPECT_NE(run.err.find(": "), std::string::npos) << run.err;
-        EXPECT_EQ(run.out, "");
-    }
-}
-
-TEST(RunCli, ListDevicesShowsVirtualPadsTabSeparated) {
-    const ProgramRun run = runRunvale({"--list-devices", "--virtual-devices", "Cli List Pad:6"});
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    const auto name = run.out.find("\tCli List Pad\n");
-    ASSERT_NE(name, std::string::npos) << run.out;
-    const auto lineStart = run.out.rfind('\n', name) + 1;  // npos + 1 == 0 for the first line
-    const std::string line = run.out.substr(lineStart, name - lineStart);
-    EXPECT_NE(line.find("\tjoystick\t6\t"), std::string::npos) << line;
 }
 
 }  // namespace

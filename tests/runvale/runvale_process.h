@@ -1,37 +1,54 @@
 #pragma once
-// Runs the built runvale binary and captures what it prints, for the CLI tests.
-#include <filesystem>
+// The built runvale binary, run as users run it: to its end, or in the background while a test
+// watches its standard error and signals it.
+#include <chrono>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "common/fixtures.h"
+#include "common/process.h"
+#include "common/temp_folder.h"
 
 namespace runvale_test {
 
-struct ProgramRun {
-    int exitCode = -1;  // -1 when the program did not exit normally
-    std::string out;
-    std::string err;
-};
+using velloran::testing::fixturePath;
+using velloran::testing::ProgramRun;
+using velloran::testing::readBytes;
+using velloran::testing::TempFolder;
+using velloran::testing::writeBytes;
+using Env = std::vector<std::pair<std::string, std::string>>;
 
-ProgramRun runRunvale(const std::vector<std::string>& args);
+inline ProgramRun runRunvale(const std::vector<std::string>& args) {
+    return velloran::testing::runProgram(RUNVALE_BINARY, args);
+}
+inline std::string fixture(const std::string& name) {
+    return fixturePath(name).string();
+}
 
-// A fresh folder under the system's temporary folder, removed with its content at the end.
-class TempDir {
+// A runvale process, headless (no display), with `env` added to the environment.
+class Runvale {
 public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
+    Runvale(const std::vector<std::string>& args, const Env& env);
+    ~Runvale();
+    Runvale(const Runvale&) = delete;
+    Runvale& operator=(const Runvale&) = delete;
 
-    std::filesystem::path path(const std::string& name) const { return dir_ / name; }
+    // Waits until standard error holds `text` after position `from`; false on timeout or exit.
+    bool waitForErr(const std::string& text, std::size_t from = 0,
+                    std::chrono::milliseconds timeout = std::chrono::seconds(10));
+    std::string err() const { return readBytes(capture_.path("stderr")); }
+    std::string out() const { return readBytes(capture_.path("stdout")); }
+    void signal(int signalNumber);
+    // The exit status once the process has ended within `timeout`; -1 for a death by signal.
+    std::optional<int> waitExit(std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
 private:
-    std::filesystem::path dir_;
+    TempFolder capture_;
+    int pid_ = -1;
+    bool reaped_ = false;
+    int status_ = 0;
 };
-
-std::string readBytes(const std::filesystem::path& file);
-void writeBytes(const std::filesystem::path& file, const std::string& bytes);
-
-// A fixture of tests/data.
-std::string fixture(const std::string& name);
 
 }  // namespace runvale_test

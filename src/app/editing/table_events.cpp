@@ -47,11 +47,7 @@ void TableEvents::run(const std::function<void(TableEditing)>& rule) {
     EditorSession& session = window_.session();
     MappingTable* table = session.currentTable();
     if (!table) return;
-    state_.recording = session.recording;
-    state_.testing = session.testing;
-    rule(TableEditing{state_, *table, *this});
-    session.recording = state_.recording;
-    session.testing = state_.testing;
+    rule(TableEditing{state_, *table, *this, session.recording, session.testing});
 
     MappingTableModel::StepHeaderImages images{};
     for (int column = col::FirstPress; column <= col::LastStep; ++column) {

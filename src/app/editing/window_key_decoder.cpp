@@ -7,11 +7,7 @@
 namespace velloran {
 
 void WindowKeyDecoder::previewKeyDown(std::uint16_t keyCode, int shiftMask) {
-    const EditorSession& session = window_.session();
-    TableEditingState& state = window_.tableEvents().state();
-    state.recording = session.recording;
-    state.testing = session.testing;
-    velloran::previewKeyDown(state, *this, keyCode, shiftMask);
+    velloran::previewKeyDown(*this, keyCode, shiftMask);
     showChanges();
 }
 

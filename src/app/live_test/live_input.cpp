@@ -35,8 +35,6 @@ void LiveInput::record() {
     events.run([this](TableEditing t) { Rec_Mappings(t, window_.services().boxes); });
     window_.controls().commands->setRecPicture(QString::fromStdString(events.state().recPicture));
     if (!window_.session().recording) lockKeys_.close();
-    // Rec_Mappings refreshed the command states before the session took over the new flag.
-    window_.Set_Button_States();
 }
 
 }  // namespace velloran

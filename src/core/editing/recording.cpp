@@ -20,7 +20,7 @@ Message keyboardGuardFailureMessage(int errorNumber) {
 namespace {
 
 void startRecording(TableEditing t, MessageBoxes& boxes) {
-    t.state.recording = true;
+    t.recording = true;
     t.state.recPicture = kRecOnPicture;
     ListView3_Click(t);
     t.host.focusTable();
@@ -35,7 +35,7 @@ void startRecording(TableEditing t, MessageBoxes& boxes) {
 }
 
 void stopRecording(TableEditing t) {
-    t.state.recording = false;
+    t.recording = false;
     t.state.recPicture = kRecOffPicture;
     t.host.clearFeedback();
     t.state.currentColumn = 0;
@@ -47,7 +47,7 @@ void stopRecording(TableEditing t) {
 }  // namespace
 
 void Rec_Mappings(TableEditing t, MessageBoxes& boxes) {
-    if (t.state.recording) {
+    if (t.recording) {
         stopRecording(t);
     } else {
         startRecording(t, boxes);
@@ -55,9 +55,8 @@ void Rec_Mappings(TableEditing t, MessageBoxes& boxes) {
     t.host.refreshCommandStates();
 }
 
-void previewKeyDown(const TableEditingState& state, KeyDecodeHost& decoder, std::uint16_t keyCode,
-                    int shiftMask) {
-    if (state.recording || state.testing) KB_Decode(decoder, keyCode, shiftMask);
+void previewKeyDown(KeyDecodeHost& decoder, std::uint16_t keyCode, int shiftMask) {
+    if (decoder.recording() || decoder.testing()) KB_Decode(decoder, keyCode, shiftMask);
 }
 
 void writeRecordedStep(MappingTable& table, int column, const KeyStep& step) {

@@ -24,8 +24,7 @@ Message keyboardGuardFailureMessage(int errorNumber);
 void Rec_Mappings(TableEditing t, MessageBoxes& boxes);
 
 // The main window's preview of a key-down event: decoded while recording or testing.
-void previewKeyDown(const TableEditingState& state, KeyDecodeHost& decoder, std::uint16_t keyCode,
-                    int shiftMask);
+void previewKeyDown(KeyDecodeHost& decoder, std::uint16_t keyCode, int shiftMask);
 
 // Writes a decoded Key step into `column` of the table's selected row (text and Tag); nothing
 // happens without a selected row or outside the step columns.

@@ -35,13 +35,13 @@ double nextMultiplier(const Tag& old) {
 
 }  // namespace
 
-void markCurrentStepHeader(TableEditingState& state, int subItem) {
+void markCurrentStepHeader(TableEditing t, int subItem) {
     for (int header = kFirstStepHeader; header <= kLastStepHeader; ++header) {
         int image = header_image::Idle;
         if (header == subItem + 1) {
-            image = state.recording ? header_image::Recording : header_image::Current;
+            image = t.recording ? header_image::Recording : header_image::Current;
         }
-        state.stepHeaders.set(header, image);
+        t.state.stepHeaders.set(header, image);
     }
 }
 
@@ -50,8 +50,7 @@ void ListView3_Click(TableEditing t) {
     if (table.rowCount() == 0) return;
     t.host.clearFeedback();
     const bool hasSelection = onRow(table, table.selected);
-    if (hasSelection && table.row(table.selected).colour == colour::SelectedRow &&
-        !t.state.recording) {
+    if (hasSelection && table.row(table.selected).colour == colour::SelectedRow && !t.recording) {
         return;
     }
 
@@ -67,7 +66,7 @@ void ListView3_Click(TableEditing t) {
 
     if (hasSelection) {
         MappingRow& selected = table.row(table.selected);
-        if (t.state.recording) {
+        if (t.recording) {
             selected.colour = colour::RecordingSelectedRow;
             // Keys are recorded under the lock states the row will have when it runs.
             for (const int column : {col::NumLock, col::CapsLock, col::ScrollLock}) {
@@ -94,7 +93,7 @@ void ListView3_MouseUp(TableEditing t, MouseButton button, TableHit hit) {
     t.state.lastMouseUp = hit;
     if (button != MouseButton::Left || !onRow(t.table, hit.row)) return;
 
-    markCurrentStepHeader(t.state, hit.subItem);
+    markCurrentStepHeader(t, hit.subItem);
     if (hit.subItem == col::Description) {
         t.state.editedRow = t.table.row(hit.row).id;
         t.host.openDescriptionEditor(hit.row);
@@ -102,7 +101,7 @@ void ListView3_MouseUp(TableEditing t, MouseButton button, TableHit hit) {
 }
 
 void ListView3_DblClick(TableEditing t) {
-    if (t.state.testing) return;
+    if (t.testing) return;
     const TableHit hit = t.state.lastMouseUp;
     if (!onRow(t.table, hit.row)) return;
     t.table.selected = hit.row;
@@ -123,7 +122,7 @@ void ListView3_DblClick(TableEditing t) {
         case col::ScrollLock: {
             const bool on = !row.flag(hit.subItem);
             row.setFlag(hit.subItem, on);
-            if (t.state.recording) t.host.setLockKey(lockKeyOf(hit.subItem), on);
+            if (t.recording) t.host.setLockKey(lockKeyOf(hit.subItem), on);
             break;
         }
         default:
@@ -134,7 +133,7 @@ void ListView3_DblClick(TableEditing t) {
 }
 
 void ListView3_KeyUp(TableEditing t, std::uint16_t keyCode) {
-    if (keyCode == kDeleteKey && !t.state.recording) t.host.removeItems();
+    if (keyCode == kDeleteKey && !t.recording) t.host.removeItems();
 }
 
 }  // namespace velloran

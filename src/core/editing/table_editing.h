@@ -11,12 +11,16 @@
 
 namespace velloran {
 
-// What every handler works on: the editing state, the current configuration's table and the
-// window around it.
+// What every handler works on: the editing state, the current configuration's table, the
+// window around it and the editor's mode flags (the Tags of ComRec and ComTest). The editor
+// session owns the flags: a rule that switches record mode writes them there, so the command
+// states it refreshes already see the new mode.
 struct TableEditing {
     TableEditingState& state;
     MappingTable& table;
     TableEditingHost& host;
+    bool& recording;
+    const bool& testing;
 };
 
 // The table's click handler, also run after record mode and list maintenance change the table.
@@ -38,7 +42,7 @@ void ListView3_MouseUp(TableEditing t, MouseButton button, TableHit hit);
 
 // The header of `subItem`'s column gets the current-column picture (recording or not), every
 // other step header the idle one.
-void markCurrentStepHeader(TableEditingState& state, int subItem);
+void markCurrentStepHeader(TableEditing t, int subItem);
 
 // A double click acts on the last release's hit, except while testing: toggles "Repeat",
 // "Rotary" and the lock columns (while recording the keyboard lock follows at once), cycles the

@@ -1,7 +1,7 @@
 #pragma once
-// What the Mapping table's editing handlers remember between events: the mode flags, the step
-// column that receives recorded keys, the last mouse-up hit, the row whose Description is being
-// edited and the pictures of the step column headers.
+// What the Mapping table's editing handlers remember between events: the step column that receives
+// recorded keys, the last mouse-up hit, the row whose Description is being edited and the pictures
+// of the step column headers.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -57,8 +57,6 @@ private:
 };
 
 struct TableEditingState {
-    bool recording = false;  // the Tag of ComRec
-    bool testing = false;    // the Tag of ComTest
     std::string recPicture = kRecOffPicture;
     // Sub-item of the step column that receives the next recorded Key step; 0 for none.
     int currentColumn = 0;

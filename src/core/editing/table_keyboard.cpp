@@ -3,8 +3,8 @@
 namespace velloran {
 namespace {
 
-bool keysAreTheTables(const TableEditingState& state) {
-    return !state.recording && !state.testing;
+bool keysAreTheTables(const TableEditing& t) {
+    return !t.recording && !t.testing;
 }
 
 bool onRow(const MappingTable& table, int row) {
@@ -14,15 +14,15 @@ bool onRow(const MappingTable& table, int row) {
 }  // namespace
 
 bool ListView3_KeyMove(TableEditing t, TableHit to) {
-    if (!keysAreTheTables(t.state) || !onRow(t.table, to.row)) return false;
+    if (!keysAreTheTables(t) || !onRow(t.table, to.row)) return false;
     ListView3_MouseDown(t, true, MouseButton::Left, to);
-    markCurrentStepHeader(t.state, to.subItem);
+    markCurrentStepHeader(t, to.subItem);
     ListView3_Click(t);
     return true;
 }
 
 void ListView3_KeyActivate(TableEditing t, TableHit at) {
-    if (!keysAreTheTables(t.state) || !onRow(t.table, at.row)) return;
+    if (!keysAreTheTables(t) || !onRow(t.table, at.row)) return;
     switch (at.subItem) {
         case col::Description:
             t.table.selected = at.row;
@@ -44,7 +44,7 @@ void ListView3_KeyActivate(TableEditing t, TableHit at) {
 }
 
 void ListView3_KeyMenu(TableEditing t, bool configurationOpen, TableHit at) {
-    if (!keysAreTheTables(t.state)) return;
+    if (!keysAreTheTables(t)) return;
     ListView3_MouseDown(t, configurationOpen, MouseButton::Right, at);
 }
 

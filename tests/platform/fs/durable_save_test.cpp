@@ -5,13 +5,13 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
+#include "common/temp_folder.h"
 #include "file_format/configuration_file.h"
 #include "fs/posix_file_system.h"
 
@@ -62,19 +62,11 @@ std::vector<std::string> entriesOf(const fsys::path& dir) {
 
 class DurableSave : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string templ = (fsys::temp_directory_path() / "vlz-save-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(templ.data()), nullptr);
-        dir = templ;
-        target = dir / "flight.vlz";
-    }
-    void TearDown() override {
-        ::chmod(dir.c_str(), 0700);
-        fsys::remove_all(dir);
-    }
+    void TearDown() override { ::chmod(dir.c_str(), 0700); }
 
-    fsys::path dir;
-    fsys::path target;
+    testing::TempFolder scratch;
+    fsys::path dir = scratch.root();
+    fsys::path target = dir / "flight.vlz";
     PosixFileSystem fs;
 };
 

@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "common/temp_folder.h"
 #include "fs/posix_file_system.h"
 
 namespace velloran {
@@ -18,15 +17,13 @@ namespace fsys = std::filesystem;
 class Folders : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = fsys::temp_directory_path() / ("velloran_folders_" + std::to_string(::getpid()));
         fsys::create_directories(root_ / "sub.vlz");
         for (const char* name : {"a.vlz", "B.VLZ", "notes.txt"}) std::ofstream(root_ / name);
         fsys::create_symlink(root_ / "a.vlz", root_ / "link.vlz");
         fsys::create_symlink(root_ / "missing", root_ / "dangling.vlz");
     }
-    void TearDown() override { fsys::remove_all(root_); }
-
-    fsys::path root_;
+    testing::TempFolder folder_;
+    fsys::path root_ = folder_.root();
     PosixFileSystem fs_;
 };
 

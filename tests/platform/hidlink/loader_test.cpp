@@ -15,8 +15,8 @@ namespace {
 namespace fsys = std::filesystem;
 using hidlink::test::appendFile;
 using hidlink::test::ScopedEnv;
-using hidlink::test::ScratchDir;
-using hidlink::test::writeFile;
+using hidlink::test::TempFolder;
+using hidlink::test::writeBytes;
 
 TEST(HidLinkCandidates, OnlyTheProgramsOwnFolders) {
     EXPECT_EQ(hidLinkCandidates("/opt/vl/bin/velloran", "", "lib/x86_64-linux-gnu/velloran"),
@@ -33,10 +33,9 @@ TEST(HidLinkCandidates, OnlyTheProgramsOwnFolders) {
 }
 
 TEST(HidLinkLibraryOpen, RefusesWhatIsNotTheLibrary) {
-    ScratchDir dir;
-    writeFile(dir.path() / "libhidlink.so", "not a library");
-    EXPECT_FALSE(HidLinkLibrary::open((dir.path() / "libhidlink.so").string()));
-    EXPECT_FALSE(HidLinkLibrary::open((dir.path() / "missing.so").string()));
+    TempFolder dir;
+    writeBytes(dir.root() / "libhidlink.so", "not a library");
+    EXPECT_FALSE(HidLinkLibrary::open((dir.root() / "libhidlink.so").string()));
     EXPECT_FALSE(HidLinkLibrary::open("libhidlink-sim.so")) << "relative names are not searched";
     EXPECT_FALSE(HidLinkLibrary::open("libc.so.6")) << "nor system libraries";
 }
@@ -51,14 +50,14 @@ TEST(HidBackendLoading, NoLibraryMeansNoDevices) {
 TEST(HidBackendLoading, FindsTheBuiltLibraryBesideTheProgram) {
     // Test programs live in the build's bin/, the libraries in lib/ beside it.
     ScopedEnv lib("VELLORAN_HIDLINK", std::nullopt);
-    ScratchDir dir;
-    ScopedEnv sysfs("HIDLINK_SYSFS_ROOT", (dir.path() / "sys").string());
-    ScopedEnv dev("HIDLINK_DEV_ROOT", (dir.path() / "dev").string());
-    const auto device = dir.path() / "sys" / "class" / "hidraw" / "hidraw0" / "device";
-    writeFile(device / "report_descriptor", hidlink::test::bytesOf(hidlink::test::kButtonBox32));
-    writeFile(device / "uevent",
-              "HID_NAME=Box\nHID_PHYS=usb-1/input0\nHID_ID=0003:0000ABCD:00001234\n");
-    writeFile(dir.path() / "dev" / "hidraw0", "");
+    TempFolder dir;
+    ScopedEnv sysfs("HIDLINK_SYSFS_ROOT", (dir.root() / "sys").string());
+    ScopedEnv dev("HIDLINK_DEV_ROOT", (dir.root() / "dev").string());
+    const auto device = dir.root() / "sys" / "class" / "hidraw" / "hidraw0" / "device";
+    writeBytes(device / "report_descriptor", hidlink::test::bytesOf(hidlink::test::kButtonBox32));
+    writeBytes(device / "uevent",
+               "HID_NAME=Box\nHID_PHYS=usb-1/input0\nHID_ID=0003:0000ABCD:00001234\n");
+    writeBytes(dir.root() / "dev" / "hidraw0", "");
 
     const auto devices = makeHidBackend()->detect();
     ASSERT_EQ(devices.size(), 1u);
@@ -69,12 +68,12 @@ TEST(HidBackendLoading, FindsTheBuiltLibraryBesideTheProgram) {
 class HidBackendOverSimulator : public ::testing::Test {
 protected:
     std::vector<std::unique_ptr<InputDevice>> detect(const std::string& script) {
-        writeFile(file, script);
+        writeBytes(file, script);
         return makeHidBackend()->detect();
     }
 
-    ScratchDir dir;
-    fsys::path file = dir.path() / "boards.txt";
+    TempFolder dir;
+    fsys::path file = dir.root() / "boards.txt";
     ScopedEnv lib{"VELLORAN_HIDLINK", HIDLINK_SIM_PATH};
     ScopedEnv sim{"HIDLINK_SIM_FILE", file.string()};
 };
@@ -119,13 +118,13 @@ TEST_F(HidBackendOverSimulator, FailureAndGone) {
     EXPECT_EQ(devices[0]->read(changes), ReadStatus::NewData) << "the board recovers";
     EXPECT_EQ(changes, (std::vector<ButtonChange>{{1, true}}));
 
-    writeFile(file, "board A 8\npress A 1\n");
+    writeBytes(file, "board A 8\npress A 1\n");
     EXPECT_EQ(devices[1]->read(changes), ReadStatus::Gone);
 }
 
 TEST_F(HidBackendOverSimulator, DevicesOutliveTheirBackend) {
     auto backend = makeHidBackend();
-    writeFile(file, "board A 8\n");
+    writeBytes(file, "board A 8\n");
     auto devices = backend->detect();
     backend.reset();
     ASSERT_EQ(devices.size(), 1u);

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <string>
+
+#include "common/temp_folder.h"
 
 namespace velloran {
 namespace {
@@ -14,8 +14,8 @@ namespace {
 namespace fsys = std::filesystem;
 
 TEST(ByPathLinks, NamesTheLinkThatPointsAtANode) {
-    const fsys::path root = fsys::temp_directory_path() / ("by_path_" + std::to_string(getpid()));
-    fsys::remove_all(root);
+    const testing::TempFolder folder;
+    const fsys::path root = folder.root();
     fsys::create_directories(root / "by-path");
     for (const char* node : {"event3", "event7", "js0"}) std::ofstream(root / node).put('x');
     fsys::create_directory_symlink("..", root / "by-path" / "pci-0000:00:14.0-usb-0:1:1.0-loop");
@@ -32,7 +32,6 @@ TEST(ByPathLinks, NamesTheLinkThatPointsAtANode) {
               "pci-0000:00:14.0-usb-0:2:1.0-joystick");
     EXPECT_EQ(links.nameFor((root / "event7").string()), "");
     EXPECT_EQ(ByPathLinks(root / "missing").nameFor((root / "event3").string()), "");
-    fsys::remove_all(root);
 }
 
 }  // namespace

@@ -4,10 +4,9 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <cstdlib>
-#include <optional>
 
-#include "../../common/settings_store_cases.h"
+#include "common/settings_store_cases.h"
+#include "common/temp_folder.h"
 #include "settings/settings_names.h"
 #include "store/ini_settings_store.h"
 
@@ -88,32 +87,13 @@ TEST_F(IniFile, AFailedWriteIsSilent) {
     EXPECT_FALSE(QFile::exists(blocker + "/velloran.ini"));
 }
 
-class EnvironmentVariable {
-public:
-    EnvironmentVariable(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        ::setenv(name, value, 1);
-    }
-    ~EnvironmentVariable() {
-        if (old_) {
-            ::setenv(name_, old_->c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
 TEST(IniSettingsStoreFile, EnvironmentNamesTheFileElseTheUserConfigFolder) {
     {
-        const EnvironmentVariable env("VELLORAN_SETTINGS", "/tmp/elsewhere.ini");
+        const testing::ScopedEnv env("VELLORAN_SETTINGS", "/tmp/elsewhere.ini");
         EXPECT_EQ(IniSettingsStore::defaultFilePath(), "/tmp/elsewhere.ini");
     }
     QStandardPaths::setTestModeEnabled(true);
-    const EnvironmentVariable env("VELLORAN_SETTINGS", "");
+    const testing::ScopedEnv env("VELLORAN_SETTINGS", "");
     EXPECT_EQ(IniSettingsStore::defaultFilePath(),
               (QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                "/Velloran/velloran.ini")

@@ -9,11 +9,11 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "common/temp_folder.h"
 #include "keys/key_names.h"
 #include "keys/scan_codes.h"
 
@@ -27,12 +27,9 @@ std::unique_ptr<KeyLayout> usPositions() {
 }
 
 TEST(UinputProbe, TellsAMissingNodeFromOneThatCannotBeUsed) {
-    const fsys::path dir =
-        fsys::temp_directory_path() / ("uinput_probe_" + std::to_string(getpid()));
-    fsys::create_directories(dir);
-    EXPECT_EQ(UinputKeyOutput::probe((dir / "absent").string()), UinputStatus::Missing);
-    EXPECT_EQ(UinputKeyOutput::probe(dir.string()), UinputStatus::NotWritable);  // EISDIR
-    fsys::remove_all(dir);
+    const testing::TempFolder dir;
+    EXPECT_EQ(UinputKeyOutput::probe(dir.path("absent").string()), UinputStatus::Missing);
+    EXPECT_EQ(UinputKeyOutput::probe(dir.root().string()), UinputStatus::NotWritable);  // EISDIR
 }
 
 TEST(UinputProbe, ANodeThatIsNoUinputRefusesToMakeAKeyboard) {
@@ -69,17 +66,6 @@ public:
             }
         }
         return events;
-    }
-
-    // Sets an LED the way X and the console do: an EV_LED event written to the event node.
-    void setLed(std::uint16_t led, int on) {
-        input_event events[2]{};
-        events[0].type = EV_LED;
-        events[0].code = led;
-        events[0].value = on;
-        events[1].type = EV_SYN;
-        events[1].code = SYN_REPORT;
-        ASSERT_EQ(::write(fd_, events, sizeof events), static_cast<ssize_t>(sizeof events));
     }
 
 private:
@@ -125,19 +111,6 @@ TEST_F(UinputKeyOutputTest, BatchesArriveInOrderAndHeldKeysShow) {
     ASSERT_TRUE(output_->send(release));
     EXPECT_EQ(output_->keyState(vk::Shift), 0);
     EXPECT_EQ(keysOf(reader_->read(6)), "+42 +30 |-30 -42 |");
-}
-
-TEST_F(UinputKeyOutputTest, LockStateIsTheLedStateTheSystemSets) {
-    reader_->setLed(LED_NUML, 1);
-    reader_->setLed(LED_CAPSL, 0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    EXPECT_EQ(output_->keyState(vk::NumLock) & 1, 1);
-    EXPECT_EQ(output_->keyState(vk::CapsLock) & 1, 0);
-    reader_->setLed(LED_NUML, 0);
-    reader_->setLed(LED_CAPSL, 1);
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    EXPECT_EQ(output_->keyState(vk::NumLock) & 1, 0);
-    EXPECT_EQ(output_->keyState(vk::CapsLock) & 1, 1);
 }
 
 TEST_F(UinputKeyOutputTest, ClosingReleasesTheKeysStillHeld) {

@@ -48,21 +48,8 @@ TEST_F(XTestKeyOutputTest, KeycodesMatchTheServersKeymap) {
         unsigned long keysym;
     };
     const Key keys[] = {
-        {A, XK_a},
-        {90, XK_z},
-        {48, XK_0},
-        {vk::Shift, XK_Shift_L},
-        {vk::Ctrl, XK_Control_L},
-        {vk::Alt, XK_Alt_L},
-        {vk::NumLock, XK_Num_Lock},
-        {vk::CapsLock, XK_Caps_Lock},
-        {27, XK_Escape},
-        {13, XK_Return},
-        {112, XK_F1},
-        {123, XK_F12},
-        {106, XK_KP_Multiply},
-        {109, XK_KP_Subtract},
-        {186, XK_semicolon},
+        {A, XK_a},     {vk::Shift, XK_Shift_L}, {vk::NumLock, XK_Num_Lock},
+        {123, XK_F12}, {106, XK_KP_Multiply},   {186, XK_semicolon},
     };
     for (const Key& key : keys) {
         EXPECT_EQ(xKeycodeOf(scanCodeOf(key.virtualKey)), window_->keycodeOf(key.keysym))
@@ -98,13 +85,6 @@ TEST_F(XTestKeyOutputTest, LockTogglesShowInTheIndicators) {
         ASSERT_TRUE(toggle(lockKey));
         EXPECT_EQ(output_->keyState(lockKey), 0) << lockKey;
     }
-}
-
-TEST_F(XTestKeyOutputTest, KeysWithoutAKeycodeAreLeftOut) {
-    const std::vector<KeyRecord> batch = {{0, false}, {0x7F, false}, down(A), up(A), {0x59, true}};
-    ASSERT_TRUE(output_->send(batch));
-    const std::vector<ReceivedKey> expected = {{true, kAKeycode, 0}, {false, kAKeycode, 0}};
-    EXPECT_EQ(window_->keys(3), expected);
 }
 
 TEST_F(XTestKeyOutputTest, ClosingReleasesTheKeysStillHeld) {

@@ -7,27 +7,18 @@
 #include <fstream>
 #include <sstream>
 
+#include "common/clock.h"
+#include "common/rows.h"
 #include "keys/recording_output.h"
 #include "loop/runner.h"
-#include "rows.h"
 #include "sdl/sdl_joystick_backend.h"
 #include "sdl/virtual_joystick.h"
 
 namespace velloran::runvale {
 namespace {
 
-using rows::key;
-using rows::row;
-
-class ManualClock : public Clock {
-public:
-    double now() override { return now_; }
-    void sleepMs(double ms) override { now_ += ms / 1000; }
-    void advance(double seconds) { now_ += seconds; }
-
-private:
-    double now_ = 100;
-};
+using testing::key;
+using testing::row;
 
 std::vector<VirtualJoystick> attachPad() {
     auto pads = attachVirtualJoysticks({VirtualDeviceSetup{"Velloran Runner Pad", 8}});
@@ -75,7 +66,7 @@ protected:
     void passes(int n) {
         for (int i = 0; i < n; ++i) {
             runner_->pass();
-            clock_.advance(0.01);
+            clock_.advanceMs(10);
         }
     }
     // The batches sent since the previous call, as "+1e -1e" groups.
@@ -101,7 +92,7 @@ protected:
     }
 
     using Lines = std::vector<std::string>;
-    ManualClock clock_;
+    testing::FakeClock clock_;
     RecordingOutput output_{clock_};
     std::ostringstream log_;
     std::unique_ptr<Runner> runner_;
@@ -113,7 +104,7 @@ TEST_F(RunnerTest, ARepluggedPadIsPlayedAgainWithNothingLeftDown) {
     ASSERT_EQ(pads.size(), 1u);
     const std::string identity = padIdentity();
     ASSERT_FALSE(identity.empty());
-    start(rows::table({row(identity, 1, {key("A")}, {key("B")})}));
+    start(testing::table({row(identity, 1, {key("A")}, {key("B")})}));
     passes(1);
 
     pads[0].setButton(1, true);
@@ -142,7 +133,7 @@ TEST_F(RunnerTest, APadPluggedInAfterTheStartIsPickedUp) {
         identity = padIdentity();
     }
     ASSERT_FALSE(identity.empty());
-    start(rows::table({row(identity, 2, {key("A")})}));
+    start(testing::table({row(identity, 2, {key("A")})}));
     EXPECT_NE(takeLog().find("Waiting for device: Pad " + identity), std::string::npos);
     passes(2);
 
@@ -157,7 +148,7 @@ TEST_F(RunnerTest, APadPluggedInAfterTheStartIsPickedUp) {
 
 TEST_F(RunnerTest, AHidBoardThatComesBackIsLookedForOnceASecond) {
     writeSim("board RUNNER-BOARD 8 Runner Board\n");
-    start(rows::table({row("RUNNER-BOARD", 2, {key("A")})}));
+    start(testing::table({row("RUNNER-BOARD", 2, {key("A")})}));
     passes(1);
     appendSim("press RUNNER-BOARD 2\nrelease RUNNER-BOARD 2\n");
     passes(1);
@@ -168,10 +159,10 @@ TEST_F(RunnerTest, AHidBoardThatComesBackIsLookedForOnceASecond) {
     EXPECT_NE(takeLog().find("Device lost: Pad RUNNER-BOARD"), std::string::npos);
 
     writeSim("board RUNNER-BOARD 8 Runner Board\n");
-    clock_.advance(0.5);
+    clock_.advanceMs(500);
     passes(1);
     EXPECT_EQ(takeLog(), "");  // less than a second since the last detection
-    clock_.advance(0.5);
+    clock_.advanceMs(500);
     passes(1);
     EXPECT_NE(takeLog().find("Device back: Pad RUNNER-BOARD"), std::string::npos);
     appendSim("press RUNNER-BOARD 2\n");
@@ -181,14 +172,14 @@ TEST_F(RunnerTest, AHidBoardThatComesBackIsLookedForOnceASecond) {
 
 TEST_F(RunnerTest, PlayingAnotherTableReleasesUnderTheOldOneAndPressesUnderTheNew) {
     writeSim("board RUNNER-BOARD 8 Runner Board\n");
-    start(rows::table({row("RUNNER-BOARD", 1, {key("A")}, {key("B")})}));
+    start(testing::table({row("RUNNER-BOARD", 1, {key("A")}, {key("B")})}));
     passes(1);
     appendSim("press RUNNER-BOARD 1\n");
     passes(1);
     EXPECT_EQ(sent(), (Lines{"+1e", "-1e"}));
 
     // Still held: released under the old table, pressed under the new one.
-    runner_->play(rows::table({row("RUNNER-BOARD", 1, {key("B")})}));
+    runner_->play(testing::table({row("RUNNER-BOARD", 1, {key("B")})}));
     EXPECT_EQ(sent(), (Lines{"+30", "-30"}));
     passes(1);
     EXPECT_EQ(sent(), (Lines{"+30", "-30"}));

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "fake_device.h"
+#include "common/devices.h"
 #include "engine/device_slot.h"
 
 namespace velloran {

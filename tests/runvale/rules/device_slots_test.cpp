@@ -2,16 +2,16 @@
 
 #include <memory>
 
-#include "fake_device.h"
+#include "common/devices.h"
+#include "common/rows.h"
 #include "engine/device_slots.h"
-#include "rows.h"
 
 namespace velloran {
 namespace {
 
-using rows::key;
-using rows::row;
 using testing::down;
+using testing::key;
+using testing::row;
 using testing::ScriptedDevice;
 using Kind = DeviceEvent::Kind;
 
@@ -40,8 +40,8 @@ void readAll(DeviceSlots& slots) {
 TEST(MappedDevices, OneEntryPerIdentityInTheOrderOfItsFirstRow) {
     MappingRow notANumber = row("PAD", 1, {key("A")});
     notANumber.text = "01";
-    const MappingTable t = rows::table({row("STICK", 3, {}), row("PAD", 2, {}), row("stick", 9, {}),
-                                        notANumber, row("PAD", 1, {})});
+    const MappingTable t = testing::table({row("STICK", 3, {}), row("PAD", 2, {}),
+                                           row("stick", 9, {}), notANumber, row("PAD", 1, {})});
     const std::vector<DetectedDevice> devices = mappedDevices(t);
     ASSERT_EQ(devices.size(), 2u);
     EXPECT_EQ(devices[0].identity, "STICK");
@@ -53,7 +53,7 @@ TEST(MappedDevices, OneEntryPerIdentityInTheOrderOfItsFirstRow) {
 
 TEST(DeviceSlots, DetectedDevicesFillTheSlotsOfTheirIdentity) {
     DeviceSlots slots;
-    slots.plan(rows::table({row("PAD-A", 1, {}), row("PAD-B", 1, {})}));
+    slots.plan(testing::table({row("PAD-A", 1, {}), row("PAD-B", 1, {})}));
     std::vector<ScriptedDevice*> devices;
     slots.offer(0, detected(devices, {"pad-b", "UNMAPPED"}), DetectionMode::FillGaps);
     EXPECT_FALSE(slots.slot(0).reachable());
@@ -65,7 +65,7 @@ TEST(DeviceSlots, DetectedDevicesFillTheSlotsOfTheirIdentity) {
 
 TEST(DeviceSlots, FillGapsKeepsReachableDevicesWhileReplaceMovesItsOwnOver) {
     DeviceSlots slots;
-    slots.plan(rows::table({row("PAD", 1, {})}));
+    slots.plan(testing::table({row("PAD", 1, {})}));
     std::vector<ScriptedDevice*> first, second, third;
     slots.offer(0, detected(first, {"PAD"}), DetectionMode::FillGaps);
     slots.offer(0, detected(second, {"PAD"}), DetectionMode::FillGaps);  // dropped at once
@@ -86,7 +86,7 @@ TEST(DeviceSlots, FillGapsKeepsReachableDevicesWhileReplaceMovesItsOwnOver) {
 
 TEST(DeviceSlots, EventsTellFoundLostBackAndReadFailures) {
     DeviceSlots slots;
-    slots.plan(rows::table({row("PAD", 1, {})}));
+    slots.plan(testing::table({row("PAD", 1, {})}));
     EXPECT_EQ(kinds(slots.takeEvents()), std::vector<Kind>{});
 
     std::vector<ScriptedDevice*> devices;
@@ -112,13 +112,13 @@ TEST(DeviceSlots, EventsTellFoundLostBackAndReadFailures) {
 
 TEST(DeviceSlots, ANewPlanKeepsTheDevicesOfIdentitiesStillMapped) {
     DeviceSlots slots;
-    slots.plan(rows::table({row("PAD-A", 1, {}), row("PAD-B", 1, {})}));
+    slots.plan(testing::table({row("PAD-A", 1, {}), row("PAD-B", 1, {})}));
     std::vector<ScriptedDevice*> devices;
     slots.offer(0, detected(devices, {"PAD-A", "PAD-B"}), DetectionMode::FillGaps);
     readAll(slots);
     slots.takeEvents();
 
-    slots.plan(rows::table({row("PAD-B", 5, {}), row("PAD-C", 1, {})}));
+    slots.plan(testing::table({row("PAD-B", 5, {}), row("PAD-C", 1, {})}));
     ASSERT_EQ(slots.size(), 2u);
     EXPECT_EQ(slots.slot(0).info().buttonCount, 5);
     EXPECT_TRUE(slots.slot(0).reachable());

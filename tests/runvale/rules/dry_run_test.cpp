@@ -2,14 +2,14 @@
 // A 1e, B 30, C 2e, SHIFT 2a, Num Lock 45, Caps Lock 3a.
 #include <gtest/gtest.h>
 
+#include "common/rows.h"
 #include "engine/dry_run.h"
-#include "rows.h"
 
 namespace velloran {
 namespace {
 
-using rows::key;
-using rows::row;
+using testing::key;
+using testing::row;
 
 std::vector<std::string> dryRun(const MappingTable& table, const std::string& script,
                                 DryRunOptions options = {}) {
@@ -26,7 +26,7 @@ std::vector<std::string> dryRun(const MappingTable& table, const std::string& sc
 using Lines = std::vector<std::string>;
 
 TEST(DryRun, PressAndReleaseRunInTheFirstPassAtOrAfterTheirEvent) {
-    const MappingTable t = rows::table({row("PAD", 2, {key("A")}, {key("B")})});
+    const MappingTable t = testing::table({row("PAD", 2, {key("A")}, {key("B")})});
     // Passes at 0, 10, 20, ...: the press at 5 is seen at 10; the release at 40 is seen by the
     // pass at 40, which still runs because it starts at (not after) the end.
     EXPECT_EQ(dryRun(t, "device 4 PAD Test Pad\n5 down 1 2\n40 up 1 2\n40 end\n"),
@@ -34,7 +34,7 @@ TEST(DryRun, PressAndReleaseRunInTheFirstPassAtOrAfterTheirEvent) {
 }
 
 TEST(DryRun, HoldsSeparateTheTwoBatchesAndDelayTheNextPass) {
-    const MappingTable t = rows::table({row("PAD", 1, {{"SHIFT + A", "A"}}, {key("B")})});
+    const MappingTable t = testing::table({row("PAD", 1, {{"SHIFT + A", "A"}}, {key("B")})});
     DryRunOptions o;
     o.holdMs = 25;
     // Pass 10 presses SHIFT+A and holds 25 ms: up at 35, and the pass ends there. The next pass
@@ -48,7 +48,7 @@ TEST(DryRun, RepeatResendsOnlyAfterMoreThanTheRepeatDelay) {
     const auto repeatRow = [] {
         MappingRow r = row("PAD", 1, {key("A")});
         r.setFlag(col::Repeat, true);
-        return rows::table({r});
+        return testing::table({r});
     };
     struct Case {
         long long repeatMs;
@@ -100,7 +100,7 @@ TEST(DryRun, RotaryPressesCloserThanTheThresholdSendMultiplierTimes) {
     add(110, "30", 1);
     add(135, "1e", 1);
     add(145, "30", 1);
-    EXPECT_EQ(dryRun(rows::table({r}), script, o), want);
+    EXPECT_EQ(dryRun(testing::table({r}), script, o), want);
 }
 
 TEST(DryRun, LockStatesAreSetAroundEachMacroAndSwitchedOffAfter) {
@@ -110,21 +110,21 @@ TEST(DryRun, LockStatesAreSetAroundEachMacroAndSwitchedOffAfter) {
     // Press: Num Lock and Caps Lock are off, so each is toggled on (Scroll Lock stays off), A is
     // typed, and both are toggled off again. The release has no steps but applies and clears the
     // same lock states.
-    EXPECT_EQ(dryRun(rows::table({r}), "device 1 PAD\n0 down 1 1\n20 up 1 1\n30 end\n"),
+    EXPECT_EQ(dryRun(testing::table({r}), "device 1 PAD\n0 down 1 1\n20 up 1 1\n30 end\n"),
               (Lines{"0 +45 -45", "0 +3a -3a", "0 +1e", "0 -1e", "0 +45 -45", "0 +3a -3a",
                      "20 +45 -45", "20 +3a -3a", "20 +45 -45", "20 +3a -3a"}));
 }
 
 TEST(DryRun, BlankStepsAreSkippedAndTheRestSentInColumnOrder) {
-    MappingRow r = row("PAD", 1, {rows::kBlank, key("A"), rows::kBlank, {"SHIFT + B", "B"}});
+    MappingRow r = row("PAD", 1, {testing::kBlank, key("A"), testing::kBlank, {"SHIFT + B", "B"}});
     r.cell(col::FirstRelease + 15) = Cell{"C", Tag::text("C")};  // "On Release 16" only
-    EXPECT_EQ(dryRun(rows::table({r}), "device 1 PAD\n0 down 1 1\n10 up 1 1\n10 end\n"),
+    EXPECT_EQ(dryRun(testing::table({r}), "device 1 PAD\n0 down 1 1\n10 up 1 1\n10 end\n"),
               (Lines{"0 +1e", "0 -1e", "0 +2a +30", "0 -30 -2a", "10 +2e", "10 -2e"}));
 }
 
 TEST(DryRun, APassVisitsDevicesInOrderAndButtonsInAscendingOrder) {
     // Button 1 of both pads, told apart by identity (matched ignoring case), and button 2.
-    const MappingTable t = rows::table(
+    const MappingTable t = testing::table(
         {row("PAD-B", 1, {key("B")}), row("PAD-A", 1, {key("A")}), row("pad-a", 2, {key("C")})});
     // All three go down at 0, written in the opposite order: device 1 first, its button 1
     // before its button 2, then device 2.
@@ -135,7 +135,7 @@ TEST(DryRun, APassVisitsDevicesInOrderAndButtonsInAscendingOrder) {
 }
 
 TEST(DryRun, AThreeMillisecondPulseBetweenPassesStillSendsBothMacros) {
-    const MappingTable t = rows::table({row("PAD", 3, {key("A")}, {key("B")})});
+    const MappingTable t = testing::table({row("PAD", 3, {key("A")}, {key("B")})});
     // Down at 12 and up at 15 both wait for the pass at 20, which runs the press and then the
     // release; the button's state (up) then changes nothing.
     EXPECT_EQ(dryRun(t, "device 4 PAD\n12 down 1 3\n15 up 1 3\n40 end\n"),
@@ -143,7 +143,7 @@ TEST(DryRun, AThreeMillisecondPulseBetweenPassesStillSendsBothMacros) {
 }
 
 TEST(DryRun, UnmappedButtonsAndDevicesSendNothing) {
-    const MappingTable t = rows::table({row("PAD", 1, {key("A")})});
+    const MappingTable t = testing::table({row("PAD", 1, {key("A")})});
     EXPECT_EQ(dryRun(t, "device 2 PAD\ndevice 2 OTHER\n0 down 1 2\n0 down 2 1\n10 end\n"), Lines{});
 }
 

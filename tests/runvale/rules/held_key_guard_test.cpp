@@ -1,16 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "common/clock.h"
 #include "keys/held_key_guard.h"
 #include "keys/recording_output.h"
 
 namespace velloran {
 namespace {
-
-class ZeroClock : public Clock {
-public:
-    double now() override { return 0; }
-    void sleepMs(double) override {}
-};
 
 using Records = std::vector<KeyRecord>;
 KeyRecord dn(std::uint16_t code) {
@@ -21,7 +16,7 @@ KeyRecord upr(std::uint16_t code) {
 }
 
 TEST(HeldKeyGuard, ReleasesWhatIsStillDownMostRecentFirst) {
-    ZeroClock clock;
+    testing::FakeClock clock;
     RecordingOutput out(clock);
     HeldKeyGuard guard(out);
     guard.send(Records{dn(0x2A), dn(0x1E)});
@@ -37,7 +32,7 @@ TEST(HeldKeyGuard, ReleasesWhatIsStillDownMostRecentFirst) {
 }
 
 TEST(HeldKeyGuard, AfterStopNothingNewStaysDown) {
-    ZeroClock clock;
+    testing::FakeClock clock;
     RecordingOutput out(clock);
     HeldKeyGuard guard(out);
     guard.send(Records{dn(0x2A), dn(0x1E)});

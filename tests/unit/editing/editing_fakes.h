@@ -1,5 +1,5 @@
 #pragma once
-// A window around the table that writes down what it was asked to do, and a small table.
+// A window around the table that writes down what it was asked to do.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "table/default_rows.h"
+#include "common/rows.h"
 #include "editing/table_editing.h"
 
 namespace velloran::testing {
@@ -50,23 +50,16 @@ public:
     }
 };
 
-// A table of `rows` default rows of device "Pad" (buttons 1..rows), all active, none selected.
-inline MappingTable padTable(int rows) {
-    MappingTable table;
-    for (int i = 1; i <= rows; ++i) {
-        table.append(defaultRow(ButtonEntry{i, "Pad", "pad-1"}, colour::ActiveRow));
-    }
-    return table;
-}
-
 // State, table and host in one place, for the handlers.
 struct Desk {
     explicit Desk(int rows = 3) : table(padTable(rows)) {}
     TableEditingState state;
     MappingTable table;
     FakeHost host;
+    bool recording = false;
+    bool testing = false;
 
-    TableEditing editing() { return TableEditing{state, table, host}; }
+    TableEditing editing() { return TableEditing{state, table, host, recording, testing}; }
 };
 
 }  // namespace velloran::testing

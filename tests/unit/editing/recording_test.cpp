@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "common/boxes.h"
+
 #include "editing_fakes.h"
 #include "editing/recording.h"
 #include "editing/recording_keyboard_guard.h"
@@ -9,29 +11,18 @@ namespace {
 
 using testing::Desk;
 
-class RecordingBoxes : public MessageBoxes {
-public:
-    std::vector<Message> shown;
-    void message(Icon icon, const std::string& title, const std::string& text) override {
-        shown.push_back(Message{icon, title, text});
-    }
-    Answer ask(Icon, const std::string&, const std::string& text, Buttons) override {
-        ADD_FAILURE() << "unexpected question: " << text;
-        return Answer::Cancel;
-    }
-};
-
 // The decoder's view of an editor: writes go into the table as the main window would write them.
 class TableDecodeHost : public KeyDecodeHost {
 public:
-    TableDecodeHost(TableEditingState& s, MappingTable& t) : state(s), table(t) {}
+    explicit TableDecodeHost(Desk& d) : desk(d), state(d.state), table(d.table) {}
+    Desk& desk;
     TableEditingState& state;
     MappingTable& table;
     int marks = 0;
 
     bool testOutputVisible() const override { return false; }
-    bool recording() const override { return state.recording; }
-    bool testing() const override { return state.testing; }
+    bool recording() const override { return desk.recording; }
+    bool testing() const override { return desk.testing; }
     int currentColumn() const override { return state.currentColumn; }
     std::string testOutputText() const override { return {}; }
     void clearFeedback() override {}
@@ -45,9 +36,9 @@ public:
 TEST(RecordMode, StartingWithoutAStepColumnMarksNoHeader) {
     Desk d(2);
     d.table.selected = 1;
-    RecordingBoxes boxes;
+    testing::ScriptedBoxes boxes;
     Rec_Mappings(d.editing(), boxes);
-    EXPECT_TRUE(d.state.recording);
+    EXPECT_TRUE(d.recording);
     EXPECT_EQ(d.state.recPicture, "rec_on");
     EXPECT_EQ(d.state.stepHeaders, StepHeaderImages{});
     EXPECT_EQ(d.table.row(1).colour, colour::RecordingSelectedRow);
@@ -62,7 +53,7 @@ TEST(RecordMode, StartingWithoutAStepColumnMarksNoHeader) {
 TEST(RecordMode, StartingOnAStepColumnMarksItsHeader) {
     Desk d(2);
     d.state.currentColumn = col::FirstPress;
-    RecordingBoxes boxes;
+    testing::ScriptedBoxes boxes;
     Rec_Mappings(d.editing(), boxes);
     EXPECT_EQ(d.state.stepHeaders.at(10), header_image::Recording);
     EXPECT_EQ(d.state.stepHeaders.at(11), header_image::Idle);
@@ -71,9 +62,9 @@ TEST(RecordMode, StartingOnAStepColumnMarksItsHeader) {
 TEST(RecordMode, AGuardFailureIsReportedAndRecordingGoesOn) {
     Desk d(1);
     d.host.guardFailure = 1400;
-    RecordingBoxes boxes;
+    testing::ScriptedBoxes boxes;
     Rec_Mappings(d.editing(), boxes);
-    EXPECT_TRUE(d.state.recording);
+    EXPECT_TRUE(d.recording);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, "Failed to install low-level keyboard hook - 1400");
 }
@@ -82,14 +73,14 @@ TEST(RecordMode, StoppingResetsColumnHeadersAndSelectionColour) {
     Desk d(2);
     d.table.selected = 0;
     d.state.currentColumn = 25;
-    RecordingBoxes boxes;
+    testing::ScriptedBoxes boxes;
     Rec_Mappings(d.editing(), boxes);
     ListView3_MouseUp(d.editing(), MouseButton::Left, TableHit{0, 40});
     ASSERT_EQ(d.state.stepHeaders.at(41), header_image::Recording);
     d.host.calls.clear();
 
     Rec_Mappings(d.editing(), boxes);
-    EXPECT_FALSE(d.state.recording);
+    EXPECT_FALSE(d.recording);
     EXPECT_EQ(d.state.recPicture, "rec_off");
     EXPECT_EQ(d.state.currentColumn, 0);
     EXPECT_EQ(d.state.stepHeaders, StepHeaderImages{});
@@ -103,13 +94,13 @@ TEST(RecordMode, StoppingResetsColumnHeadersAndSelectionColour) {
 // Record mode on row 1 with `column` current, keys decoded into the table.
 struct Recorder {
     Desk d{2};
-    TableDecodeHost decoder{d.state, d.table};
+    TableDecodeHost decoder{d};
     explicit Recorder(int column) {
-        d.state.recording = true;
+        d.recording = true;
         d.table.selected = 1;
         d.state.currentColumn = column;
     }
-    void type(std::uint16_t key, int mask = 0) { previewKeyDown(d.state, decoder, key, mask); }
+    void type(std::uint16_t key, int mask = 0) { previewKeyDown(decoder, key, mask); }
     const Cell& cell(int column) const { return d.table.row(1).cell(column); }
 };
 
@@ -142,10 +133,10 @@ TEST(Recording, DeleteIsRecordedNotRemoveItems) {
 
 TEST(Recording, KeysAreNotDecodedOutsideRecordAndTestModes) {
     Recorder r(9);
-    r.d.state.recording = false;
+    r.d.recording = false;
     r.type('A');
     EXPECT_EQ(r.decoder.marks, 0);
-    r.d.state.testing = true;
+    r.d.testing = true;
     r.type('A');
     EXPECT_EQ(r.decoder.marks, 0);  // decoded, but nothing is written or marked while testing
     EXPECT_EQ(r.cell(9).text, " ");

@@ -43,7 +43,7 @@ TEST(ClearSelectedItem, EmptyTableIsLeftAlone) {
 
 TEST(ClearEntireRow, ResetsTheRowButKeepsTheActiveFlag) {
     Desk d(2);
-    d.state.recording = true;
+    d.recording = true;
     d.table.selected = 0;
     MappingRow& row = d.table.row(0);
     for (int c : {col::Repeat, col::Rotary, col::NumLock, col::CapsLock, col::ScrollLock}) {

@@ -51,7 +51,7 @@ TEST(TableClick, RepeatedClickOnTheSelectedRowChangesNothing) {
 
 TEST(TableClick, WhileRecordingTheRowsLocksGoToTheKeyboardInOrder) {
     Desk d(2);
-    d.state.recording = true;
+    d.recording = true;
     d.table.selected = 1;
     d.table.row(1).colour = colour::SelectedRow;  // recording ignores the repeated-click stop
     d.table.row(1).setFlag(col::NumLock, true);

@@ -27,8 +27,8 @@ TEST(TableKeyboard, MovingTheCellIsALeftClickWithoutTheDescriptionEditor) {
         d.table.selected = 0;
         d.state.currentColumn = col::FirstPress;
         d.state.stepHeaders.set(10, header_image::Current);
-        d.state.recording = c.recording;
-        d.state.testing = c.testing;
+        d.recording = c.recording;
+        d.testing = c.testing;
         EXPECT_EQ(ListView3_KeyMove(d.editing(), c.to), c.moved);
         EXPECT_EQ(d.table.selected, c.selected);
         EXPECT_EQ(d.state.currentColumn, c.currentColumn);

@@ -44,7 +44,7 @@ TEST(TableMouseDown, SelectsAndChoosesTheCurrentColumn) {
 TEST(TableMouseUp, MovesTheCurrentPictureToTheReleasedStepHeader) {
     for (const bool recording : {false, true}) {
         Desk d(2);
-        d.state.recording = recording;
+        d.recording = recording;
         d.state.stepHeaders.set(30, header_image::Recording);
         ListView3_MouseUp(d.editing(), MouseButton::Left, TableHit{1, col::FirstPress});
         for (int header = kFirstStepHeader; header <= kLastStepHeader; ++header) {
@@ -142,7 +142,7 @@ TEST(TableDoubleClick, OtherColumnsChangeNothingAndMarkNothing) {
 TEST(TableDoubleClick, LockToggleReachesTheKeyboardOnlyWhileRecording) {
     for (const bool recording : {false, true}) {
         Desk d(2);
-        d.state.recording = recording;
+        d.recording = recording;
         d.state.lastMouseUp = TableHit{0, col::ScrollLock};
         ListView3_DblClick(d.editing());
         EXPECT_TRUE(d.table.row(0).flag(col::ScrollLock));
@@ -154,7 +154,7 @@ TEST(TableDoubleClick, LockToggleReachesTheKeyboardOnlyWhileRecording) {
 TEST(TableDoubleClick, IgnoredWhileTestingOrBesideTheRows) {
     for (const bool testing : {true, false}) {
         Desk d(2);
-        d.state.testing = testing;
+        d.testing = testing;
         d.state.lastMouseUp = TableHit{testing ? 0 : -1, col::Repeat};
         ListView3_DblClick(d.editing());
         EXPECT_FALSE(d.table.row(0).flag(col::Repeat));
@@ -166,7 +166,7 @@ TEST(TableDoubleClick, IgnoredWhileTestingOrBesideTheRows) {
 TEST(TableKeyUp, DeleteRemovesItemsOnlyOutsideRecordMode) {
     for (const bool recording : {false, true}) {
         Desk d(2);
-        d.state.recording = recording;
+        d.recording = recording;
         ListView3_KeyUp(d.editing(), 46);
         ListView3_KeyUp(d.editing(), 8);  // BACKSPACE
         EXPECT_EQ(d.host.count("remove"), recording ? 0 : 1);

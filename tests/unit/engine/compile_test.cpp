@@ -7,7 +7,7 @@
 namespace velloran {
 namespace {
 
-using testing::mappedRow;
+using testing::row;
 
 DetectedDevice device(const char* identity, int buttons) {
     return DetectedDevice{DeviceKind::Joystick, buttons, identity, identity};
@@ -21,13 +21,13 @@ CompiledStep stepOf(const char* text, const char* name) {
 
 TEST(CompileMappings, MapsEachButtonToTheFirstRowOfItsOwnDevice) {
     MappingTable table;
-    table.append(mappedRow("STICK", 1));  // 0
-    table.append(mappedRow("pad", 1));    // 1: identity in another case
-    table.append(mappedRow("PAD", 1));    // 2: a later duplicate loses
-    table.append(mappedRow("STICK", 2));  // 3
-    table.append(mappedRow("PAD", 3));    // 4: beyond the pad's buttons
-    table.append(mappedRow("OTHER", 2));  // 5: no such device
-    MappingRow spaced = mappedRow("PAD", 2);
+    table.append(row("STICK", 1));  // 0
+    table.append(row("pad", 1));    // 1: identity in another case
+    table.append(row("PAD", 1));    // 2: a later duplicate loses
+    table.append(row("STICK", 2));  // 3
+    table.append(row("PAD", 3));    // 4: beyond the pad's buttons
+    table.append(row("OTHER", 2));  // 5: no such device
+    MappingRow spaced = row("PAD", 2);
     spaced.text = " 2";  // 6: the text must be the number exactly
     table.append(spaced);
     const DetectedDevice devices[] = {device("PAD", 2), device("STICK", 3)};
@@ -45,10 +45,10 @@ TEST(CompileMappings, MapsEachButtonToTheFirstRowOfItsOwnDevice) {
 
 TEST(CompileMappings, PacksNonBlankStepsFromStepOne) {
     MappingTable table;
-    MappingRow row = mappedRow("PAD", 1, {{"A", "A"}, {" ", " "}, {"CTRL + C", "C"}},
+    MappingRow r = testing::row("PAD", 1, {{"A", "A"}, {" ", " "}, {"CTRL + C", "C"}},
                                {{" ", " "}, {" ", " "}, {"SHIFT + ", " "}});
-    row.cell(col::FirstPress + 15) = Cell{"F1", Tag::text("F1")};
-    table.append(row);
+    r.cell(col::FirstPress + 15) = Cell{"F1", Tag::text("F1")};
+    table.append(r);
     const DetectedDevice devices[] = {device("PAD", 1)};
 
     const CompiledMappings m = compileMappings(table, devices);
@@ -71,12 +71,12 @@ TEST(CompileMappings, ReadsFlagsMultiplierAndLocks) {
                           {Tag::number(0), 1}, {Tag(), 1},          {Tag::text("4X"), 1}};
     for (const Case& c : cases) {
         MappingTable table;
-        MappingRow row = mappedRow("PAD", 1);
-        row.cell(col::Multiplier).tag = c.multiplier;
-        row.setFlag(col::Rotary, true);
-        row.setFlag(col::NumLock, true);
-        row.setFlag(col::ScrollLock, true);
-        table.append(row);
+        MappingRow r = testing::row("PAD", 1);
+        r.cell(col::Multiplier).tag = c.multiplier;
+        r.setFlag(col::Rotary, true);
+        r.setFlag(col::NumLock, true);
+        r.setFlag(col::ScrollLock, true);
+        table.append(r);
         const DetectedDevice devices[] = {device("PAD", 1)};
 
         const RowSettings s = compileMappings(table, devices).settings[0];

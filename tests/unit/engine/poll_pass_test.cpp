@@ -10,11 +10,11 @@ namespace velloran {
 namespace {
 
 using testing::down;
-using testing::FakeBackend;
+using testing::LoggingBackend;
 using testing::FakeClock;
-using testing::FakeDevice;
+using testing::ScriptedDevice;
 using testing::keysText;
-using testing::mappedRow;
+using testing::row;
 using testing::RecordingView;
 using testing::up;
 
@@ -22,9 +22,9 @@ using testing::up;
 class PollPass : public ::testing::Test {
 protected:
     void SetUp() override {
-        table.append(mappedRow("PAD-B", 1, {{"B", "B"}}));
-        table.append(mappedRow("PAD-A", 1, {{"A", "A"}}));
-        table.append(mappedRow("PAD-A", 2, {{"C", "C"}}));
+        table.append(row("PAD-B", 1, {{"B", "B"}}));
+        table.append(row("PAD-A", 1, {{"A", "A"}}));
+        table.append(row("PAD-A", 2, {{"C", "C"}}));
     }
     void start(EngineOptions options = {}) {
         engine = std::make_unique<MappingEngine>(out, clock, view, options);
@@ -42,10 +42,10 @@ protected:
     FakeClock clock;
     RecordingOutput out{clock};
     RecordingView view;
-    FakeBackend backend1{&log};
-    FakeBackend backend2{&log};
-    FakeDevice padA{"PAD-A", 4, &log};
-    FakeDevice padB{"PAD-B", 4, &log};
+    LoggingBackend backend1{&log};
+    LoggingBackend backend2{&log};
+    ScriptedDevice padA{"PAD-A", 4, &log};
+    ScriptedDevice padB{"PAD-B", 4, &log};
     MappingTable table;
     std::unique_ptr<MappingEngine> engine;
 };
@@ -122,9 +122,9 @@ TEST_F(PollPass, UnmappedButtonsAreNeverReported) {
 
 TEST_F(PollPass, TestModeEndsADevicesButtonsAboveTheRowCount) {
     table.clear();
-    table.append(mappedRow("PAD-A", 1, {{"A", "A"}}));
-    table.append(mappedRow("PAD-B", 1, {{"B", "B"}}));
-    table.append(mappedRow("PAD-A", 4, {{"E", "E"}}));  // button 4 of a 3-row table
+    table.append(row("PAD-A", 1, {{"A", "A"}}));
+    table.append(row("PAD-B", 1, {{"B", "B"}}));
+    table.append(row("PAD-A", 4, {{"E", "E"}}));  // button 4 of a 3-row table
     struct Case {
         bool stopAtRowCount;
         const char* want;

@@ -11,9 +11,9 @@ namespace {
 
 using testing::down;
 using testing::FakeClock;
-using testing::FakeDevice;
+using testing::ScriptedDevice;
 using testing::keysText;
-using testing::mappedRow;
+using testing::row;
 using testing::RecordingView;
 using testing::up;
 
@@ -31,7 +31,7 @@ public:
 class PressRelease : public ::testing::Test {
 protected:
     // One pad of 8 buttons; button 1 types A on press and B on release.
-    MappingRow& row(MappingRow r = mappedRow("PAD", 1, {{"A", "A"}}, {{"B", "B"}})) {
+    MappingRow& add(MappingRow r = testing::row("PAD", 1, {{"A", "A"}}, {{"B", "B"}})) {
         return table.append(std::move(r));
     }
     void start() {
@@ -50,14 +50,14 @@ protected:
     FakeClock clock;
     SpyOutput out{clock};
     RecordingView view;
-    FakeDevice pad{"PAD", 8};
+    ScriptedDevice pad{"PAD", 8};
     MappingTable table;
     EngineTimings timings{0.5, 0.035, 0};
     MappingEngine engine{out, clock, view};
 };
 
 TEST_F(PressRelease, PressMacroOnceOnTheFirstPassReleaseMacroOnceOnRelease) {
-    row();
+    add();
     start();
     EXPECT_EQ(pass({down(1)}), "+1E | -1E");
     EXPECT_EQ(view.looks, (std::vector<std::pair<int, RowLook>>{{0, RowLook::Held}}));
@@ -75,7 +75,7 @@ TEST_F(PressRelease, PressMacroOnceOnTheFirstPassReleaseMacroOnceOnRelease) {
 }
 
 TEST_F(PressRelease, RepeatSendsAtOnceThenEachTimeMoreThanTheDelayHasPassed) {
-    row().setFlag(col::Repeat, true);
+    add().setFlag(col::Repeat, true);
     start();
     // Offsets from the first pass in seconds, exact in binary; the delay is 0.5.
     struct Step {
@@ -95,7 +95,7 @@ TEST_F(PressRelease, RepeatSendsAtOnceThenEachTimeMoreThanTheDelayHasPassed) {
 }
 
 TEST_F(PressRelease, ANewRepeatDelayAppliesAtOnce) {
-    row().setFlag(col::Repeat, true);
+    add().setFlag(col::Repeat, true);
     start();
     EXPECT_EQ(pass({down(1)}), "+1E | -1E");
     clock.advanceMs(125);
@@ -105,7 +105,7 @@ TEST_F(PressRelease, ANewRepeatDelayAppliesAtOnce) {
 }
 
 TEST_F(PressRelease, FastRotaryPressSendsMultiplierTimesAndSoDoesItsRelease) {
-    MappingRow& r = row();
+    MappingRow& r = add();
     r.setFlag(col::Rotary, true);
     r.cell(col::Multiplier).tag = Tag::number(4);
     start();
@@ -120,7 +120,7 @@ TEST_F(PressRelease, FastRotaryPressSendsMultiplierTimesAndSoDoesItsRelease) {
 }
 
 TEST_F(PressRelease, RepeatWithRotaryBehavesAsRotary) {
-    MappingRow& r = row();
+    MappingRow& r = add();
     r.setFlag(col::Rotary, true);
     r.setFlag(col::Repeat, true);
     r.cell(col::Multiplier).tag = Tag::number(2);
@@ -135,7 +135,7 @@ TEST_F(PressRelease, RepeatWithRotaryBehavesAsRotary) {
 }
 
 TEST_F(PressRelease, SendsEveryStepInOrderAndSkipsStepsWithoutAScanCode) {
-    row(mappedRow("PAD", 1,
+    add(testing::row("PAD", 1,
                   {{"A", "A"},
                    {" ", " "},
                    {"PRINT SCREEN", "PRINT SCREEN"},
@@ -146,7 +146,7 @@ TEST_F(PressRelease, SendsEveryStepInOrderAndSkipsStepsWithoutAScanCode) {
 }
 
 TEST_F(PressRelease, LockStatesAroundEachMacroThenAllOff) {
-    MappingRow& r = row();
+    MappingRow& r = add();
     r.setFlag(col::NumLock, true);
     r.setFlag(col::ScrollLock, true);
     start();
@@ -164,8 +164,8 @@ TEST_F(PressRelease, LockStatesAroundEachMacroThenAllOff) {
 }
 
 TEST_F(PressRelease, APressShorterThanThePassIntervalSendsBothMacrosInOrder) {
-    row().setFlag(col::Repeat, true);
-    row(mappedRow("PAD", 2, {{"C", "C"}}, {{"D", "D"}}));
+    add().setFlag(col::Repeat, true);
+    add(testing::row("PAD", 2, {{"C", "C"}}, {{"D", "D"}}));
     start();
     EXPECT_EQ(pass({down(1), down(2), up(1), up(2)}),
               "+1E | -1E | +2E | -2E | +30 | -30 | +20 | -20");
@@ -176,7 +176,7 @@ TEST_F(PressRelease, APressShorterThanThePassIntervalSendsBothMacrosInOrder) {
 }
 
 TEST_F(PressRelease, HoldDurationSeparatesPressAndReleaseOfEachStep) {
-    row(mappedRow("PAD", 1, {{"A", "A"}, {"B", "B"}}));
+    add(testing::row("PAD", 1, {{"A", "A"}, {"B", "B"}}));
     timings.keyHoldMs = 30;
     start();
     pass({down(1)});

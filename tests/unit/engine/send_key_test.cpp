@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "fake_clock.h"
+#include "common/clock.h"
+#include "common/key_text.h"
 #include "keys/key_names.h"
 #include "keys/key_step.h"
 #include "keys/send_key.h"

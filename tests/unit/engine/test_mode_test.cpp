@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "common/boxes.h"
+
 #include <vector>
 
 #include "table/table_dictionary.h"
@@ -12,21 +14,9 @@ namespace velloran {
 namespace {
 
 using testing::FakeClock;
-using testing::FakeDevice;
-using testing::mappedRow;
+using testing::ScriptedDevice;
+using testing::row;
 using testing::RecordingView;
-
-class LoggedBoxes : public MessageBoxes {
-public:
-    void message(Icon icon, const std::string& title, const std::string& text) override {
-        shown.push_back({icon, title, text});
-    }
-    Answer ask(Icon, const std::string&, const std::string&, Buttons) override {
-        ADD_FAILURE() << "no question expected";
-        return Answer::No;
-    }
-    std::vector<Message> shown;
-};
 
 class FakePriority : public ProcessPriority {
 public:
@@ -44,8 +34,8 @@ protected:
     void SetUp() override {
         session.tables.registerTemplate(TableDictionary::kTemplateKey);
         MappingTable& table = session.tables.getOrCreate("file1");
-        table.append(mappedRow("PAD", 1, {{"A", "A"}}));
-        table.append(mappedRow("PAD", 2, {{"B", "B"}}));
+        table.append(row("PAD", 1, {{"A", "A"}}));
+        table.append(row("PAD", 2, {{"B", "B"}}));
         table.row(1).colour = colour::InactiveRow;
         session.tabs.dropPlaceholder();
         session.tabs.insertFront(Tab{"file1", "one"});
@@ -61,9 +51,9 @@ protected:
     FakeClock clock;
     RecordingOutput out{clock};
     RecordingView view;
-    FakeDevice pad{"PAD", 2};
+    ScriptedDevice pad{"PAD", 2};
     MappingEngine engine{out, clock, view, {true}};
-    LoggedBoxes boxes;
+    testing::ScriptedBoxes boxes;
     FakePriority priority;
     MemoryStore store;
     TestModeServices services{boxes, priority, store, true, ""};

@@ -3,29 +3,11 @@
 #include <optional>
 #include <string>
 
+#include "common/files.h"
 #include "file_format/configuration_file.h"
 
 namespace velloran {
 namespace {
-
-// Answers reads and writes with the results a test sets up, and keeps what was written.
-class FakeFileSystem : public FileSystem {
-public:
-    Result<std::string> readResult = std::string("\"1.4\"\r\n");
-    std::optional<RuntimeError> writeError;
-    std::string writtenPath;
-    std::string writtenBytes;
-
-    Result<std::string> readFile(const std::string&) override { return readResult; }
-    std::optional<RuntimeError> writeFileAtomically(const std::string& path,
-                                                    std::string_view bytes) override {
-        writtenPath = path;
-        writtenBytes = bytes;
-        return writeError;
-    }
-    std::optional<RuntimeError> probeWritable(const std::string&) override { return {}; }
-    bool exists(const std::string&) override { return true; }
-};
 
 TEST(LoadConfiguration, ReadErrorsDecideTheFollowUp) {
     using FollowUp = LoadFailure::FollowUp;
@@ -39,9 +21,9 @@ TEST(LoadConfiguration, ReadErrorsDecideTheFollowUp) {
           Case{76, FollowUp::RemoveEntry, 2}, Case{57, FollowUp::CloseConfiguration, 0},
           Case{68, FollowUp::CloseConfiguration, 0}, Case{70, FollowUp::CloseConfiguration, 0},
           Case{71, FollowUp::CloseConfiguration, 0}, Case{75, FollowUp::CloseConfiguration, 0}}) {
-        FakeFileSystem fs;
-        fs.readResult = runtimeError(c.number);
-        const auto loaded = loadConfiguration(fs, "/cfg/a.vlz", DeviceInventory{});
+        testing::MemoryFiles fs;
+        fs.readErrors["a.vlz"] = runtimeError(c.number);
+        const auto loaded = loadConfiguration(fs, "a.vlz", DeviceInventory{});
         ASSERT_TRUE(loaded.failure) << c.number;
         EXPECT_EQ(loaded.failure->error.number, c.number);
         EXPECT_EQ(loaded.failure->box, fileIoErrorBox(runtimeError(c.number))) << c.number;
@@ -52,8 +34,8 @@ TEST(LoadConfiguration, ReadErrorsDecideTheFollowUp) {
 }
 
 TEST(LoadConfiguration, FileAlreadyOpenClosesTheProgramAndOtherErrorsUseTheCommonBox) {
-    FakeFileSystem fs;
-    fs.readResult = runtimeError(err::FileAlreadyOpen);
+    testing::MemoryFiles fs;
+    fs.readErrors["a.vlz"] = runtimeError(err::FileAlreadyOpen);
     auto loaded = loadConfiguration(fs, "a.vlz", DeviceInventory{});
     ASSERT_TRUE(loaded.failure);
     EXPECT_EQ(loaded.failure->box,
@@ -61,7 +43,7 @@ TEST(LoadConfiguration, FileAlreadyOpenClosesTheProgramAndOtherErrorsUseTheCommo
                        "File already open\r\n\r\nThe application will now close."}));
     EXPECT_EQ(loaded.failure->followUp, LoadFailure::FollowUp::UnloadMainWindow);
 
-    fs.readResult = RuntimeError{7, "Out of memory"};
+    fs.readErrors["a.vlz"] = RuntimeError{7, "Out of memory"};
     loaded = loadConfiguration(fs, "a.vlz", DeviceInventory{});
     ASSERT_TRUE(loaded.failure);
     EXPECT_EQ(loaded.failure->box.text, " 7  Out of memory in sub open_click.");
@@ -71,8 +53,8 @@ TEST(LoadConfiguration, FileAlreadyOpenClosesTheProgramAndOtherErrorsUseTheCommo
 }
 
 TEST(LoadConfiguration, ReadsTheFileContent) {
-    FakeFileSystem fs;
-    fs.readResult = std::string("\"1.3\"\r\n");
+    testing::MemoryFiles fs;
+    fs.files["a.vlz"] = "\"1.3\"\r\n";
     const auto loaded = loadConfiguration(fs, "a.vlz", DeviceInventory{});
     EXPECT_FALSE(loaded.failure);
     EXPECT_EQ(loaded.version, "1.3");
@@ -80,31 +62,30 @@ TEST(LoadConfiguration, ReadsTheFileContent) {
 }
 
 TEST(SaveConfiguration, WritesTheSerializedRowsToThePath) {
-    FakeFileSystem fs;
+    testing::MemoryFiles fs;
     MappingRow row;
     row.text = "4";
-    EXPECT_FALSE(saveConfiguration(fs, "/cfg/a.vlz", {row}));
-    EXPECT_EQ(fs.writtenPath, "/cfg/a.vlz");
-    EXPECT_EQ(fs.writtenBytes, serializeConfiguration({row}));
+    EXPECT_FALSE(saveConfiguration(fs, "a.vlz", {row}));
+    EXPECT_EQ(fs.files.at("a.vlz"), serializeConfiguration({row}));
 }
 
 TEST(SaveConfiguration, WriteErrorsShowTheFileBoxOrTheCommonBox) {
     for (int number : {52, 53, 57, 58, 61, 68, 70, 71, 75, 76}) {
-        FakeFileSystem fs;
-        fs.writeError = runtimeError(number);
+        testing::MemoryFiles fs;
+        fs.writeErrors["a.vlz"] = runtimeError(number);
         const auto failure = saveConfiguration(fs, "a.vlz", {});
         ASSERT_TRUE(failure) << number;
         EXPECT_EQ(failure->box, fileIoErrorBox(runtimeError(number))) << number;
         EXPECT_FALSE(failure->unloadMainWindow) << number;
     }
-    FakeFileSystem fs;
-    fs.writeError = runtimeError(err::FileAlreadyOpen);
+    testing::MemoryFiles fs;
+    fs.writeErrors["a.vlz"] = runtimeError(err::FileAlreadyOpen);
     auto failure = saveConfiguration(fs, "a.vlz", {});
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->box.text, "File already open\r\n\r\nThe application will now close.");
     EXPECT_TRUE(failure->unloadMainWindow);
 
-    fs.writeError = runtimeError(err::TypeMismatch);
+    fs.writeErrors["a.vlz"] = runtimeError(err::TypeMismatch);
     failure = saveConfiguration(fs, "a.vlz", {});
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->box,

@@ -5,19 +5,16 @@
 #include <iterator>
 #include <string>
 
+#include "common/fixtures.h"
 #include "file_format/configuration_file.h"
 
 namespace velloran {
 namespace {
 
+using testing::readFixture;
+
 constexpr const char* kYoke = "{4A1B2C30-7D8E-11EF-8001-444553540000}";
 constexpr const char* kBoard = "HID#VID_1D50&PID_6102&SN_00417";
-
-std::string fixture(const std::string& name) {
-    std::ifstream in(std::string(VELLORAN_TEST_DATA) + "/" + name, std::ios::binary);
-    EXPECT_TRUE(in) << name;
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // The yoke is present with two buttons, the board with 32; the pedals are not connected.
 DeviceInventory devices() {
@@ -70,7 +67,7 @@ void expectStep(const MappingRow& row, int column, const std::string& text, cons
 }
 
 TEST(ConfigurationReader, CurrentVersionFillsEveryColumnAndMarksRows) {
-    const auto c = parseConfiguration(fixture("v1_4.vlz"), devices());
+    const auto c = parseConfiguration(readFixture("v1_4.vlz"), devices());
     ASSERT_FALSE(c.failure);
     EXPECT_EQ(c.version, "1.4");
     EXPECT_FALSE(c.obsolete);
@@ -108,7 +105,7 @@ TEST(ConfigurationReader, CurrentVersionFillsEveryColumnAndMarksRows) {
 }
 
 TEST(ConfigurationReader, Version13HasNoLockRecordsAndIsOfferedForSaving) {
-    const auto c = parseConfiguration(fixture("v1_3.vlz"), devices());
+    const auto c = parseConfiguration(readFixture("v1_3.vlz"), devices());
     ASSERT_FALSE(c.failure);
     EXPECT_EQ(c.version, "1.3");
     EXPECT_TRUE(c.obsolete);
@@ -130,7 +127,7 @@ TEST(ConfigurationReader, Version13HasNoLockRecordsAndIsOfferedForSaving) {
 }
 
 TEST(ConfigurationReader, Version12PutsItsKeysIntoTheFirstPressAndReleaseSteps) {
-    const auto c = parseConfiguration(fixture("v1_2.vlz"), devices());
+    const auto c = parseConfiguration(readFixture("v1_2.vlz"), devices());
     ASSERT_FALSE(c.failure);
     EXPECT_EQ(c.version, "1.2");
     EXPECT_EQ(c.messages, std::vector<Message>{kObsolete});
@@ -158,7 +155,7 @@ TEST(ConfigurationReader, Version12PutsItsKeysIntoTheFirstPressAndReleaseSteps) 
 }
 
 TEST(ConfigurationReader, Version11AndUnknownVersionsReadSixRecordsARow) {
-    const auto c = parseConfiguration(fixture("v1_1.vlz"), devices());
+    const auto c = parseConfiguration(readFixture("v1_1.vlz"), devices());
     ASSERT_FALSE(c.failure);
     EXPECT_EQ(c.version, "1.1");
     EXPECT_EQ(c.state, 16);
@@ -227,16 +224,16 @@ TEST(ConfigurationReader, FlagTagsKeepTheKindOfTheirRecord) {
 TEST(ConfigurationReader, EmptyOrCutShortFilesAskToDeleteTheFile) {
     expectCorruptFileQuestion(parseConfiguration("", devices()));
 
-    const auto truncated = parseConfiguration(fixture("truncated.vlz"), devices());
+    const auto truncated = parseConfiguration(readFixture("truncated.vlz"), devices());
     expectCorruptFileQuestion(truncated);
     EXPECT_EQ(truncated.rows.size(), 2u);  // the rows before the cut
 
-    const auto text = parseConfiguration(fixture("not_a_config.txt"), devices());
+    const auto text = parseConfiguration(readFixture("not_a_config.txt"), devices());
     expectCorruptFileQuestion(text);
     EXPECT_EQ(text.messages, std::vector<Message>{kObsolete});
 
     // A trailing blank line is one more (empty) record: the next block is cut short.
-    expectCorruptFileQuestion(parseConfiguration(fixture("v1_4.vlz") + "\r\n", devices()));
+    expectCorruptFileQuestion(parseConfiguration(readFixture("v1_4.vlz") + "\r\n", devices()));
 }
 
 TEST(ConfigurationReader, NonNumericButtonOrBadFlagIsATypeMismatch) {
@@ -249,7 +246,7 @@ TEST(ConfigurationReader, NonNumericButtonOrBadFlagIsATypeMismatch) {
 }
 
 TEST(ConfigurationReader, Windows1252TextsLoadWithTheirAccents) {
-    const auto c = parseConfiguration(fixture("cp1252_accents.vlz"), devices());
+    const auto c = parseConfiguration(readFixture("cp1252_accents.vlz"), devices());
     ASSERT_FALSE(c.failure);
     ASSERT_EQ(c.rows.size(), 3u);
     EXPECT_EQ(c.rows[0].cell(col::DeviceId).text, "Lenkrad König");

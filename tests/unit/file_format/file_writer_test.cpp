@@ -5,16 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "common/fixtures.h"
 #include "file_format/configuration_file.h"
 
 namespace velloran {
 namespace {
 
-std::string fixture(const std::string& name) {
-    std::ifstream in(std::string(VELLORAN_TEST_DATA) + "/" + name, std::ios::binary);
-    EXPECT_TRUE(in) << name;
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::readFixture;
 
 // A row as a new configuration makes it: flags off, "1X", no description, empty steps.
 MappingRow plainRow(const std::string& button) {
@@ -103,7 +100,7 @@ TEST(ConfigurationWriter, TextsAreTrimmedEncodedAndKeptOnOneRecord) {
 
 TEST(ConfigurationWriter, FixturesRewriteByteForByte) {
     for (const char* name : {"v1_4.vlz", "cp1252_accents.vlz"}) {
-        const std::string original = fixture(name);
+        const std::string original = readFixture(name);
         const auto loaded = parseConfiguration(original, DeviceInventory{});
         ASSERT_FALSE(loaded.failure) << name;
         EXPECT_EQ(serializeConfiguration(loaded.rows), original) << name;
@@ -147,7 +144,7 @@ TEST(ConfigurationWriter, RoundTripKeepsCellsAndTagKinds) {
 
 TEST(ConfigurationWriter, OlderFilesAreSavedInTheCurrentLayout) {
     for (const char* name : {"v1_3.vlz", "v1_2.vlz", "v1_1.vlz"}) {
-        const auto loaded = parseConfiguration(fixture(name), DeviceInventory{});
+        const auto loaded = parseConfiguration(readFixture(name), DeviceInventory{});
         ASSERT_FALSE(loaded.failure) << name;
         const std::string saved = serializeConfiguration(loaded.rows);
         const auto l = lines(saved);

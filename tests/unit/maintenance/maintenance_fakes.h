@@ -1,6 +1,5 @@
 #pragma once
-// A session with one open configuration, scripted message boxes and scripted FormDel and
-// formReplace answers for the list-maintenance commands.
+// Scripted FormDel and formReplace answers for the list-maintenance commands.
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -8,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "common/scripted_boxes.h"
+#include "common/session.h"
 #include "base/message_box.h"
 #include "table/default_rows.h"
 #include "session/editor_session.h"
@@ -43,7 +42,7 @@ public:
     void showBusy(bool on) override { busy.push_back(on); }
 };
 
-class ScriptedDevice : public DeviceChooser {
+class ScriptedDeviceChooser : public DeviceChooser {
 public:
     std::optional<int> answer;
     int shown = 0;
@@ -52,43 +51,6 @@ public:
         ++shown;
         return answer;
     }
-};
-
-// One configuration "file1" open, unchanged, in the selected tab.
-struct OpenConfiguration {
-    EditorSession session;
-    ScriptedBoxes boxes;
-    MappingTable* table = nullptr;
-
-    explicit OpenConfiguration(int state = state::Unchanged) {
-        session.list.add(ListEntry{"file1", "a.vlz", state, false, listcolour::Current, ""});
-        session.tabs.dropPlaceholder();
-        session.tabs.insertFront(Tab{"file1", "a.vlz"});
-        session.tabs.select("file1");
-        session.currentKey = "file1";
-        table = &session.tables.getOrCreate("file1");
-    }
-
-    void device(const char* identity, int buttons, const char* name = nullptr) {
-        session.devices.add(DetectedDevice{DeviceKind::Joystick, buttons, identity,
-                                           name != nullptr ? name : identity});
-    }
-    // A row for `button` of the device with this identity, appended.
-    MappingRow& row(int button, const char* identity, const char* description = " ") {
-        MappingRow& r = table->append(defaultRow(
-            ButtonEntry{button, std::string("Name of ") + identity, identity}, colour::ActiveRow));
-        r.cell(col::Description).text = description;
-        return r;
-    }
-    // The rows as "button identity" texts, in table order.
-    std::vector<std::string> rows() const {
-        std::vector<std::string> out;
-        for (const MappingRow& r : table->rows()) {
-            out.push_back(r.text + " " + r.cell(col::DeviceId).tag.toText());
-        }
-        return out;
-    }
-    int state() const { return session.list.find("file1")->state; }
 };
 
 }  // namespace velloran::testing

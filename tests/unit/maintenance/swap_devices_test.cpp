@@ -14,7 +14,7 @@ Message report(int count) {
 }
 
 struct SwapDesk : OpenConfiguration {
-    ScriptedDevice chooser;
+    ScriptedDeviceChooser chooser;
 
     SwapDesk() {
         device("PAD", 4, "Game Pad");
@@ -97,7 +97,7 @@ TEST(SwapDevices, ChecksDevicesButtonsAndRowsInOrder) {
     const Message noRows{Icon::Exclamation, "Replace Error", "No items to replace."};
 
     OpenConfiguration c;
-    ScriptedDevice chooser;
+    ScriptedDeviceChooser chooser;
     Swap_Devices(c.session, c.boxes, chooser);
     c.device("EMPTY", 0);
     Swap_Devices(c.session, c.boxes, chooser);

@@ -8,7 +8,7 @@
 #include "session/document_open.h"
 #include "session/document_run.h"
 #include "session/document_switch.h"
-#include "desk.h"
+#include "common/session.h"
 
 namespace velloran::testing {
 namespace {
@@ -42,7 +42,7 @@ TEST(ConfigurationList, SortsByTextIgnoringCaseAndMovesARemovedSelection) {
 }
 
 TEST(Tabs, ClickingATabMakesItsConfigurationCurrentAndShowsItsFile) {
-    Desk d;
+    SessionDesk d;
     for (const char* p : {"/cfg/a.vlz", "/cfg/b.vlz"}) {
         d.putFile(p);
         load_click(d.session, d.services, false, p);
@@ -69,7 +69,7 @@ TEST(Tabs, ClickingATabMakesItsConfigurationCurrentAndShowsItsFile) {
 }
 
 TEST(Delete, ConfirmationNoKeepsEverythingAndYesDeletesAClosedEntry) {
-    Desk d;
+    SessionDesk d;
     for (const char* p : {"/cfg/a.vlz", "/cfg/b.vlz"}) {
         d.putFile(p);
         load_click(d.session, d.services, false, p);
@@ -90,7 +90,7 @@ TEST(Delete, ConfirmationNoKeepsEverythingAndYesDeletesAClosedEntry) {
 }
 
 TEST(Run, StartsRunvaleBesideTheProgramElseFromThePathAndMinimises) {
-    Desk d;
+    SessionDesk d;
     d.putFile("/cfg/a.vlz");
     load_click(d.session, d.services, false, "/cfg/a.vlz");
     MNrun_Click(d.session, d.services);
@@ -108,7 +108,7 @@ TEST(Run, StartsRunvaleBesideTheProgramElseFromThePathAndMinimises) {
 }
 
 TEST(ButtonStates, FollowTheSessionAndResetTheModesWhenNothingIsOpen) {
-    Desk d;
+    SessionDesk d;
     ButtonStateInputs in = d.session.buttonStateInputs();
     EXPECT_TRUE(in.listEmpty);
     EXPECT_TRUE(in.noneOpen);

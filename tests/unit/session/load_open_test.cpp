@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "session/document_open.h"
-#include "desk.h"
+#include "common/session.h"
 
 namespace velloran::testing {
 namespace {
@@ -12,7 +12,7 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 TEST(Load, AListedFileReusesItsEntryAndAnOpenOneGetsANotice) {
-    Desk d;
+    SessionDesk d;
     d.putFile("/cfg/a.vlz");
     d.putFile("/cfg/b.vlz");
     load_click(d.session, d.services, false, "/cfg/a.vlz");
@@ -35,7 +35,7 @@ TEST(Load, AListedFileReusesItsEntryAndAnOpenOneGetsANotice) {
 }
 
 TEST(Load, MissingFileOrCancelledDialogChangesNothing) {
-    Desk d;
+    SessionDesk d;
     load_click(d.session, d.services, false, "/cfg/none.vlz");
     EXPECT_THAT(d.boxes.shown, ElementsAre(Message{Icon::Exclamation, "File Error",
                                                    "Cannot open file. File does not exist."}));
@@ -47,7 +47,7 @@ TEST(Load, MissingFileOrCancelledDialogChangesNothing) {
 }
 
 TEST(Load, ObsoleteFileIsReportedAndLeftChanged) {
-    Desk d;
+    SessionDesk d;
     d.files.files["/cfg/old.vlz"] = "\"1.3\"\r\n";
     load_click(d.session, d.services, false, "/cfg/old.vlz");
     ASSERT_EQ(d.boxes.shown.size(), 1u);
@@ -56,7 +56,7 @@ TEST(Load, ObsoleteFileIsReportedAndLeftChanged) {
 }
 
 TEST(Load, DroppingFilesLoadsOnlyTheFirst) {
-    Desk d;
+    SessionDesk d;
     d.putFile("/cfg/a.vlz");
     d.putFile("/cfg/b.vlz");
     drop_files(d.session, d.services, {"/cfg/a.vlz", "/cfg/b.vlz", "/cfg/c.vlz"});
@@ -70,7 +70,7 @@ TEST(Load, DroppingFilesLoadsOnlyTheFirst) {
 // A file cut inside a row block: Yes deletes the file, No keeps it; the entry goes either way.
 TEST(OpenFailure, TruncatedFileAsksWhetherToDeleteIt) {
     for (const Answer answer : {Answer::Yes, Answer::No}) {
-        Desk d;
+        SessionDesk d;
         d.files.files["/cfg/cut.vlz"] = d.putFile("/cfg/cut.vlz").substr(0, 40);
         d.boxes.answers = {answer};
         load_click(d.session, d.services, false, "/cfg/cut.vlz");
@@ -96,7 +96,7 @@ TEST(OpenFailure, ReadErrorsRemoveCloseOrEndAsTheirKindSays) {
     for (const Case c : {Case{err::FileNotFound, false, false, true},
                          Case{err::PermissionDenied, true, false, true},
                          Case{err::FileAlreadyOpen, true, true, true}}) {
-        Desk d;
+        SessionDesk d;
         d.putFile("/cfg/a.vlz");
         d.files.readErrors["/cfg/a.vlz"] = runtimeError(c.error);
         load_click(d.session, d.services, false, "/cfg/a.vlz");
@@ -113,7 +113,7 @@ TEST(OpenFailure, ReadErrorsRemoveCloseOrEndAsTheirKindSays) {
 }
 
 TEST(Open, SwitchesBetweenOpenConfigurationsWithoutReading) {
-    Desk d;
+    SessionDesk d;
     d.putFile("/cfg/a.vlz");
     d.putFile("/cfg/b.vlz");
     load_click(d.session, d.services, false, "/cfg/a.vlz");

@@ -5,7 +5,7 @@
 #include "session/document_create.h"
 #include "session/document_open.h"
 #include "session/document_save.h"
-#include "desk.h"
+#include "common/session.h"
 
 namespace velloran::testing {
 namespace {
@@ -14,7 +14,7 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 // A loaded configuration with a changed first description.
-void loadChanged(Desk& d, const std::string& path) {
+void loadChanged(SessionDesk& d, const std::string& path) {
     d.putFile(path);
     load_click(d.session, d.services, false, path);
     d.session.currentTable()->row(0).cell(col::Description).text = "Changed";
@@ -22,7 +22,7 @@ void loadChanged(Desk& d, const std::string& path) {
 }
 
 TEST(Save, WritesAChangedConfigurationToItsOwnFile) {
-    Desk d;
+    SessionDesk d;
     loadChanged(d, "/cfg/a.vlz");
     EXPECT_EQ(save_click(d.session, d.services, SaveMode::Save), SaveOutcome::Saved);
     EXPECT_THAT(d.dialogs.saved, IsEmpty());
@@ -33,7 +33,7 @@ TEST(Save, WritesAChangedConfigurationToItsOwnFile) {
 }
 
 TEST(SaveAs, ToAnExistingFileKeepsTheKeyAndWritesThere) {
-    Desk d;
+    SessionDesk d;
     d.putFile("/cfg/other.vlz");
     load_click(d.session, d.services, false, "/cfg/other.vlz");  // file1 lists other.vlz
     loadChanged(d, "/cfg/a.vlz");                                // file2
@@ -52,7 +52,7 @@ TEST(SaveAs, ToAnExistingFileKeepsTheKeyAndWritesThere) {
 }
 
 TEST(SaveAs, ToANewFileCopiesASavedConfigurationUnderANewKey) {
-    Desk d;
+    SessionDesk d;
     loadChanged(d, "/cfg/a.vlz");
     d.dialogs.answers = {"/cfg/b.vlz"};
     EXPECT_EQ(save_click(d.session, d.services, SaveMode::SaveAs), SaveOutcome::Saved);
@@ -68,7 +68,7 @@ TEST(SaveAs, ToANewFileCopiesASavedConfigurationUnderANewKey) {
 }
 
 TEST(SaveAs, OntoItsOwnVanishedFileWritesThereUnderItsKey) {
-    Desk d;
+    SessionDesk d;
     loadChanged(d, "/cfg/a.vlz");
     d.files.files.erase("/cfg/a.vlz");
     d.dialogs.answers = {"/cfg/a.vlz"};
@@ -79,7 +79,7 @@ TEST(SaveAs, OntoItsOwnVanishedFileWritesThereUnderItsKey) {
 
 TEST(SaveAs, CancelledDialogChangesNothing) {
     for (const SaveMode mode : {SaveMode::Save, SaveMode::SaveAs}) {
-        Desk d;
+        SessionDesk d;
         new_click(d.session, d.services, NewMode::New);
         const auto before = d.session.list.entries();
         d.dialogs.answers = {std::nullopt};
@@ -100,7 +100,7 @@ TEST(SaveAs, FailuresAreReportedAndLeaveTheConfigurationUnsaved) {
     for (const Case& c :
          {Case{true, Message{Icon::Exclamation, "Save Error", "Cannot save to file!"}},
           Case{false, denied}}) {
-        Desk d;
+        SessionDesk d;
         new_click(d.session, d.services, NewMode::New);
         const std::string file = "/ro/x.vlz";
         (c.probeFails ? d.files.probeErrors : d.files.writeErrors)[file] =
@@ -114,7 +114,7 @@ TEST(SaveAs, FailuresAreReportedAndLeaveTheConfigurationUnsaved) {
 }
 
 TEST(SaveAs, AFileHeldOpenElsewhereEndsTheProgram) {
-    Desk d;
+    SessionDesk d;
     loadChanged(d, "/cfg/a.vlz");
     d.files.writeErrors["/cfg/a.vlz"] = runtimeError(err::FileAlreadyOpen);
     EXPECT_EQ(save_click(d.session, d.services, SaveMode::Save), SaveOutcome::Failed);

@@ -2,7 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "desk.h"
+#include "common/session.h"
 #include "shell/startup.h"
 
 namespace velloran::testing {
@@ -10,7 +10,7 @@ namespace {
 
 using ::testing::ElementsAre;
 
-std::string setting(Desk& d, const char* name) {
+std::string setting(SessionDesk& d, const char* name) {
     return d.store.GetString(Root::CurrentUser, kConfigKey, name);
 }
 
@@ -20,12 +20,12 @@ TEST(Startup, WritesItsDefaultsAndKeepsASlashAtTheEndOfTheFolder) {
     };
     for (const Case& c : {Case{"", kConfigFolder}, Case{"/data/cfg", "/data/cfg/"},
                           Case{"/data/cfg/", "/data/cfg/"}}) {
-        Desk d;
+        SessionDesk d;
         d.store.SaveString(Root::CurrentUser, kConfigKey, settings::kConfigPath, c.stored);
         EXPECT_EQ(startmeup(d.session, d.services).configFolder, c.expected);
         EXPECT_EQ(setting(d, settings::kConfigPath), c.expected);
     }
-    Desk d;
+    SessionDesk d;
     EXPECT_EQ(setting(d, settings::kAssociate), "True");
     d.store.SaveString(Root::CurrentUser, kConfigKey, settings::kAssociate, "False");
     EXPECT_FALSE(startmeup(d.session, d.services).associate);
@@ -36,7 +36,7 @@ TEST(Startup, WritesItsDefaultsAndKeepsASlashAtTheEndOfTheFolder) {
 }
 
 TEST(Startup, BuildsTheListFromTheFolderAndTheStoreEntries) {
-    Desk d;
+    SessionDesk d;
     const std::string folder = kConfigFolder;
     auto entry = [&](const char* key, const std::string& path) {
         d.store.SaveString(Root::CurrentUser, settings::userEntryPath(key), "path", path);
@@ -80,7 +80,7 @@ TEST(CommandLine, QuotedRelativeAndTooShortTexts) {
 }
 
 TEST(CommandLine, LoadsTheFileWithoutTheDialog) {
-    Desk d;
+    SessionDesk d;
     d.putFile("/home/user/x.vlz");
     openFromCommandLine(d.session, d.services, "x.vlz");
     EXPECT_EQ(d.entry("file1"), "/home/user/x.vlz");

@@ -6,7 +6,8 @@
 #include "session/document_create.h"
 #include "session/document_open.h"
 #include "session/document_save.h"
-#include "desk.h"
+#include "common/session.h"
+#include "file_format/configuration_file.h"
 #include "shell/startup.h"
 
 namespace velloran::testing {
@@ -16,7 +17,7 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 TEST(Workflow, NewEditSaveAsCloseLoadDelete) {
-    Desk d;
+    SessionDesk d;
     new_click(d.session, d.services, NewMode::New);
     ASSERT_THAT(d.listKeys(), ElementsAre("file1"));
     EXPECT_EQ(d.item("file1").text, "New Config.vlz");
@@ -81,7 +82,7 @@ TEST(Workflow, NewEditSaveAsCloseLoadDelete) {
 }
 
 TEST(Workflow, ClosingAnUnsavedNewWithNoRemovesItQuietly) {
-    Desk d;
+    SessionDesk d;
     new_click(d.session, d.services, NewMode::New);
     d.boxes.answers = {Answer::No};
     close_click(d.session, d.services);
@@ -96,7 +97,7 @@ TEST(Workflow, ClosingAnUnsavedNewWithNoRemovesItQuietly) {
 }
 
 TEST(Workflow, CancelOnTheCloseQuestionOrTheSaveDialogKeepsTheConfigurationOpen) {
-    Desk d;
+    SessionDesk d;
     new_click(d.session, d.services, NewMode::New);
     d.boxes.answers = {Answer::Cancel, Answer::Yes};
     d.dialogs.answers = {std::nullopt};
@@ -108,7 +109,7 @@ TEST(Workflow, CancelOnTheCloseQuestionOrTheSaveDialogKeepsTheConfigurationOpen)
 }
 
 TEST(Workflow, ClosingTheLastConfigurationRestoresBlank) {
-    Desk d;
+    SessionDesk d;
     d.putFile("/cfg/a.vlz");
     load_click(d.session, d.services, false, "/cfg/a.vlz");
     d.session.recording = true;
@@ -126,7 +127,7 @@ TEST(Workflow, ClosingTheLastConfigurationRestoresBlank) {
 }
 
 TEST(Workflow, ClosingOneOfSeveralShowsTheFirstRemainingTab) {
-    Desk d;
+    SessionDesk d;
     for (const char* p : {"/cfg/a.vlz", "/cfg/b.vlz", "/cfg/c.vlz"}) {
         d.putFile(p);
         load_click(d.session, d.services, false, p);
@@ -157,7 +158,7 @@ TEST(Workflow, QueryUnloadAsksOnceWhenAnyOpenConfigurationIsUnsaved) {
           Case{state::Unchanged, state::Changed, true}, Case{state::Changed, state::New, true},
           Case{state::NewAlt, state::Unchanged, true}}) {
         for (const Answer answer : {Answer::Yes, Answer::No}) {
-            Desk d;
+            SessionDesk d;
             for (const char* p : {"/cfg/a.vlz", "/cfg/b.vlz"}) {
                 d.putFile(p);
                 load_click(d.session, d.services, false, p);
@@ -177,12 +178,12 @@ TEST(Workflow, QueryUnloadAsksOnceWhenAnyOpenConfigurationIsUnsaved) {
             EXPECT_EQ(closes, answer == Answer::Yes);
         }
     }
-    Desk empty;
+    SessionDesk empty;
     EXPECT_TRUE(Form_QueryUnload(empty.session, empty.boxes));
 }
 
 TEST(Workflow, CloneCopiesTheSelectedOpenConfiguration) {
-    Desk d;
+    SessionDesk d;
     clone_click(d.session, d.services);
     EXPECT_TRUE(d.session.list.empty()) << "nothing open, nothing cloned";
 

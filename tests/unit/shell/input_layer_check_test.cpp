@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "common/boxes.h"
+
 #include <optional>
 #include <vector>
 
@@ -8,22 +10,10 @@
 namespace velloran {
 namespace {
 
-class Boxes : public MessageBoxes {
-public:
-    std::vector<Message> shown;
-    void message(Icon icon, const std::string& title, const std::string& text) override {
-        shown.push_back({icon, title, text});
-    }
-    Answer ask(Icon, const std::string&, const std::string&, Buttons) override {
-        ADD_FAILURE() << "the check asks nothing";
-        return Answer::No;
-    }
-};
-
 TEST(InputLayerCheck, AcceptsTheRequiredReleaseAndLaterOnesSilently) {
     for (const LibraryVersion v : {LibraryVersion{2, 0, 18}, LibraryVersion{2, 0, 20},
                                    LibraryVersion{2, 26, 5}, LibraryVersion{3, 0, 0}}) {
-        Boxes boxes;
+        testing::ScriptedBoxes boxes;
         EXPECT_TRUE(inputLayerCheck(v, boxes)) << versionText(v);
         EXPECT_TRUE(boxes.shown.empty());
     }
@@ -36,7 +26,7 @@ TEST(InputLayerCheck, RefusesOlderReleasesNamingTheDetectedOne) {
         {{1, 2, 68}, "SDL 1.2.68 detected.\r\n\r\nSDL 2.0.18 or higher required."},
     };
     for (const auto& [version, text] : older) {
-        Boxes boxes;
+        testing::ScriptedBoxes boxes;
         EXPECT_FALSE(inputLayerCheck(version, boxes));
         ASSERT_EQ(boxes.shown.size(), 1u);
         EXPECT_EQ(boxes.shown[0],
@@ -45,7 +35,7 @@ TEST(InputLayerCheck, RefusesOlderReleasesNamingTheDetectedOne) {
 }
 
 TEST(InputLayerCheck, AnUndetectableLayerIsAnError) {
-    Boxes boxes;
+    testing::ScriptedBoxes boxes;
     EXPECT_FALSE(inputLayerCheck(std::nullopt, boxes));
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0],

@@ -1,9 +1,4 @@
-#include "desk.h"
-
-#include <stdexcept>
-
-#include "table/default_rows.h"
-#include "shell/startup.h"
+#include "common/files.h"
 
 namespace velloran::testing {
 
@@ -30,8 +25,8 @@ std::optional<RuntimeError> MemoryFiles::probeWritable(const std::string& path) 
 std::vector<std::string> MemoryFiles::fileNames(const std::string& folder) {
     std::vector<std::string> names;
     for (const auto& [path, content] : files) {
-        const std::string rest =
-            path.substr(0, folder.size()) == folder ? path.substr(folder.size()) : std::string("/");
+        if (path.compare(0, folder.size(), folder) != 0) continue;
+        const std::string rest = path.substr(folder.size());
         if (!rest.empty() && rest.find('/') == std::string::npos) names.push_back(rest);
     }
     return names;
@@ -56,41 +51,6 @@ std::string MemoryFiles::fullPath(const std::string& path) {
     std::string out;
     for (const std::string& p : parts) out += "/" + p;
     return out.empty() ? "/" : out;
-}
-
-Desk::Desk() {
-    startmeup(session, services);
-    session.devices.add(DetectedDevice{DeviceKind::Joystick, 2, "PAD-1", "Pad"});
-}
-
-std::string Desk::entry(const std::string& key, const char* name) {
-    return store.GetString(Root::CurrentUser, settings::userEntryPath(key), name);
-}
-
-std::string Desk::putFile(const std::string& path, int buttons) {
-    std::vector<MappingRow> rows;
-    for (const ButtonEntry& b : session.devices.buttons) {
-        if (b.number <= buttons) rows.push_back(defaultRow(b, colour::ActiveRow));
-    }
-    return files.files[path] = serializeConfiguration(rows);
-}
-
-std::vector<std::string> Desk::listKeys() const {
-    std::vector<std::string> keys;
-    for (const ListEntry& e : session.list.entries()) keys.push_back(e.key);
-    return keys;
-}
-
-std::vector<std::string> Desk::tabKeys() const {
-    std::vector<std::string> keys;
-    for (const Tab& t : session.tabs.tabs()) keys.push_back(t.key);
-    return keys;
-}
-
-const ListEntry& Desk::item(const std::string& key) const {
-    const ListEntry* e = session.list.find(key);
-    if (e == nullptr) throw std::out_of_range("no list entry " + key);
-    return *e;
 }
 
 }  // namespace velloran::testing

@@ -1,0 +1,11 @@
+#include <gtest/gtest.h>
+
+#include "common/unexpected.h"
+
+namespace velloran::testing {
+
+void unexpectedCall(const std::string& what) {
+    ADD_FAILURE() << "unexpected " << what;
+}
+
+}  // namespace velloran::testing
