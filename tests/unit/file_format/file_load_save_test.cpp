@@ -52,23 +52,6 @@ TEST(LoadConfiguration, FileAlreadyOpenClosesTheProgramAndOtherErrorsUseTheCommo
     EXPECT_EQ(loaded.state, 0);
 }
 
-TEST(LoadConfiguration, ReadsTheFileContent) {
-    testing::MemoryFiles fs;
-    fs.files["a.vlz"] = "\"1.3\"\r\n";
-    const auto loaded = loadConfiguration(fs, "a.vlz", DeviceInventory{});
-    EXPECT_FALSE(loaded.failure);
-    EXPECT_EQ(loaded.version, "1.3");
-    EXPECT_EQ(loaded.state, 16);
-}
-
-TEST(SaveConfiguration, WritesTheSerializedRowsToThePath) {
-    testing::MemoryFiles fs;
-    MappingRow row;
-    row.text = "4";
-    EXPECT_FALSE(saveConfiguration(fs, "a.vlz", {row}));
-    EXPECT_EQ(fs.files.at("a.vlz"), serializeConfiguration({row}));
-}
-
 TEST(SaveConfiguration, WriteErrorsShowTheFileBoxOrTheCommonBox) {
     for (int number : {52, 53, 57, 58, 61, 68, 70, 71, 75, 76}) {
         testing::MemoryFiles fs;

@@ -142,27 +142,5 @@ TEST(ConfigurationWriter, RoundTripKeepsCellsAndTagKinds) {
     EXPECT_EQ(serializeConfiguration(loaded.rows), saved);
 }
 
-TEST(ConfigurationWriter, OlderFilesAreSavedInTheCurrentLayout) {
-    for (const char* name : {"v1_3.vlz", "v1_2.vlz", "v1_1.vlz"}) {
-        const auto loaded = parseConfiguration(readFixture(name), DeviceInventory{});
-        ASSERT_FALSE(loaded.failure) << name;
-        const std::string saved = serializeConfiguration(loaded.rows);
-        const auto l = lines(saved);
-        EXPECT_EQ(l.front(), "\"1.4\"") << name;
-        EXPECT_EQ(l.size(), 1 + 74 * loaded.rows.size()) << name;
-
-        const auto again = parseConfiguration(saved, DeviceInventory{});
-        EXPECT_EQ(again.state, 0) << name;
-        EXPECT_TRUE(again.messages.empty()) << name;
-        ASSERT_EQ(again.rows.size(), loaded.rows.size()) << name;
-        for (std::size_t r = 0; r < again.rows.size(); ++r) {
-            for (int c = 1; c <= col::LastStep; ++c) {
-                EXPECT_EQ(again.rows[r].cell(c).text, loaded.rows[r].cell(c).text)
-                    << name << " row " << r << " column " << c;
-            }
-        }
-    }
-}
-
 }  // namespace
 }  // namespace velloran

@@ -112,21 +112,14 @@ TEST(AddDevices, AsksFirstAndNeedsADevice) {
     OpenConfiguration c;
     c.row(1, "PAD");
     EXPECT_EQ(Add_Devices(c.session, c.boxes), MaintenanceOutcome{});
-    EXPECT_EQ(c.boxes.shown,
-              (std::vector<Message>{{Icon::Information, "Add Devices",
-                                     "No input devices currently connected or detected.\r\n\r\n"
-                                     "Nothing to add."}}));
+    EXPECT_EQ(c.boxes.looks(), std::vector{ScriptedBoxes::look(Icon::Information, "Add Devices")});
 
     c.device("PAD", 3);
     c.boxes.shown.clear();
     c.boxes.answers = {Answer::No};
     EXPECT_EQ(Add_Devices(c.session, c.boxes), MaintenanceOutcome{});
-    EXPECT_EQ(c.boxes.shown,
-              (std::vector<Message>{{Icon::Question, "Remove Confirmation",
-                                     "Velloran will search for missing buttons / devices\r\n"
-                                     "and update the configuration list.\r\n\r\n"
-                                     "Are you sure you want to proceed",
-                                     Buttons::YesNo}}));
+    EXPECT_EQ(c.boxes.looks(),
+              std::vector{ScriptedBoxes::look(Icon::Question, "Remove Confirmation", Buttons::YesNo)});
     EXPECT_EQ(c.rows(), (Rows{"1 PAD"}));
 }
 

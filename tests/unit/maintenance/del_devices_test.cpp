@@ -13,9 +13,6 @@ DuplicateAnswer keep(int position) {
     return {DuplicateChoice::Ok, position};
 }
 
-const char* const kQuestion =
-    "Velloran will search for inactive buttons, devices,\r\nduplicate entries and will update "
-    "the configuration list.\r\n\r\nAre you sure you want to proceed";
 
 Message report(const std::string& text) {
     return Message{Icon::Information, "Items Removed", text};
@@ -44,8 +41,8 @@ TEST(DelDevices, KeepsTheChosenRowOfAGroupWhoseDeviceTagsDifferInCase) {
     EXPECT_EQ(c.table->selected, 0) << "the selection follows its row";
     EXPECT_EQ(chooser.busy, (std::vector<bool>{true, false}));
     ASSERT_EQ(c.boxes.shown.size(), 2u);
-    EXPECT_EQ(c.boxes.shown[0],
-              (Message{Icon::Question, "Remove Confirmation", kQuestion, Buttons::YesNo}));
+    EXPECT_EQ(c.boxes.looks()[0],
+              ScriptedBoxes::look(Icon::Question, "Remove Confirmation", Buttons::YesNo));
     EXPECT_EQ(c.boxes.shown[1],
               report("1 inactive item(s) removed.\r\n2 duplicate item(s) removed."));
     EXPECT_EQ(c.state(), state::Changed);

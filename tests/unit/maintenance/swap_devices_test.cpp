@@ -44,11 +44,8 @@ TEST(SwapDevices, ReplacesTheRowsOfTheSelectedRowsDeviceExactly) {
     }
     EXPECT_EQ(d.table->row(1).cell(col::DeviceId).text, "Name of old");
     EXPECT_EQ(d.table->row(1).colour, colour::InactiveRow);
-    EXPECT_EQ(d.boxes.shown.front(),
-              (Message{Icon::Question, "Replace Confirmation",
-                       "Warning! Replacing devices may result in duplicate entries.\r\n\r\n"
-                       "Are you sure you want to proceed",
-                       Buttons::YesNo}));
+    EXPECT_EQ(d.boxes.looks().front(),
+              ScriptedBoxes::look(Icon::Question, "Replace Confirmation", Buttons::YesNo));
     EXPECT_EQ(d.boxes.shown.back(), report(2));
     EXPECT_EQ(d.state(), state::Changed);
     EXPECT_EQ(out, (MaintenanceOutcome{.tableChanged = true, .commandStatesDue = true}));
