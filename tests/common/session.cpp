@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "file_format/configuration_file.h"
+#include "session/document_open.h"
 #include "shell/startup.h"
 
 namespace velloran::testing {
@@ -22,6 +23,13 @@ std::string SessionDesk::putFile(const std::string& path, int buttons) {
         if (b.number <= buttons) rows.push_back(defaultRow(b, colour::ActiveRow));
     }
     return files.files[path] = serializeConfiguration(rows);
+}
+
+void SessionDesk::loadFiles(std::initializer_list<const char*> paths, int buttons) {
+    for (const char* path : paths) {
+        putFile(path, buttons);
+        load_click(session, services, false, path);
+    }
 }
 
 std::vector<std::string> SessionDesk::listKeys() const {

@@ -1,6 +1,7 @@
 #pragma once
 // Editor sessions for tests: one with every document service faked (files in memory, scripted
 // boxes and dialogs), and one with a configuration open for the table commands.
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,8 @@ struct SessionDesk {
     std::string entry(const std::string& key, const char* name = settings::kEntryPath);
     // A configuration file with rows for the pad's first `buttons` buttons; its bytes.
     std::string putFile(const std::string& path, int buttons = 2);
+    // Puts each file (as putFile does) and loads it as the Load command does with a path given.
+    void loadFiles(std::initializer_list<const char*> paths, int buttons = 2);
     std::vector<std::string> listKeys() const;
     std::vector<std::string> tabKeys() const;
     const ListEntry& item(const std::string& key) const;

@@ -110,16 +110,6 @@ TEST_F(PollPass, AGoneDeviceIsDroppedSilently) {
     EXPECT_EQ(padB.reads, 2);
 }
 
-TEST_F(PollPass, UnmappedButtonsAreNeverReported) {
-    start();
-    padA.next({down(3), down(4)});
-    padB.next({down(2)});
-    EXPECT_EQ(pass(), "");
-    EXPECT_EQ(view.panel2, " ");
-    EXPECT_TRUE(view.looks.empty());
-    EXPECT_EQ(view.refreshes, 0);
-}
-
 TEST_F(PollPass, TestModeEndsADevicesButtonsAboveTheRowCount) {
     table.clear();
     table.append(row("PAD-A", 1, {{"A", "A"}}));

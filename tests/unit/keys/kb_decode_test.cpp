@@ -52,13 +52,6 @@ TEST(KbDecode, PrefixFollowsEveryModifierMask) {
     }
 }
 
-TEST(KbDecode, PunctuationKeepsItsCharacterName) {
-    FakeHost host;
-    EXPECT_EQ(KB_Decode(host, 222, modifier::Shift), "SHIFT + '");
-    ASSERT_EQ(host.written.size(), 1u);
-    EXPECT_EQ(host.written[0].second, (KeyStep{"SHIFT + '", "'"}));
-}
-
 TEST(KbDecode, KeysWithoutANameMakeNoStep) {
     struct Case {
         std::uint16_t code;
@@ -94,17 +87,6 @@ TEST(KbDecode, WritesOnlyIntoStepColumnsButAlwaysMarksModified) {
     }
 }
 
-TEST(KbDecode, TestingWritesNothingAndMarksNothing) {
-    FakeHost host;
-    host.isTesting = true;
-    host.isRecording = false;
-    host.outputVisible = true;
-    EXPECT_EQ(KB_Decode(host, 112, 0), "F1");
-    EXPECT_TRUE(host.written.empty());
-    EXPECT_EQ(host.modifiedMarks, 0);
-    EXPECT_EQ(host.output, "F1");
-}
-
 TEST(KbDecode, TestOutputListsKeysUnlessRecording) {
     FakeHost host;
     host.outputVisible = true;
@@ -124,12 +106,6 @@ TEST(KbDecode, TestOutputListsKeysUnlessRecording) {
     host.outputVisible = false;
     KB_Decode(host, 81, 0);
     EXPECT_EQ(host.outputSets, 3);
-}
-
-TEST(AppendOutputLine, FirstLineAloneLaterLinesAfterCrLf) {
-    EXPECT_EQ(appendOutputLine("", "A"), "A");
-    EXPECT_EQ(appendOutputLine("A", "B"), "A\r\nB");
-    EXPECT_EQ(appendOutputLine("A\r\nB", "CTRL + C"), "A\r\nB\r\nCTRL + C");
 }
 
 }  // namespace

@@ -43,10 +43,7 @@ TEST(ConfigurationList, SortsByTextIgnoringCaseAndMovesARemovedSelection) {
 
 TEST(Tabs, ClickingATabMakesItsConfigurationCurrentAndShowsItsFile) {
     SessionDesk d;
-    for (const char* p : {"/cfg/a.vlz", "/cfg/b.vlz"}) {
-        d.putFile(p);
-        load_click(d.session, d.services, false, p);
-    }
+    d.loadFiles({"/cfg/a.vlz", "/cfg/b.vlz"});
     ASSERT_THAT(d.tabKeys(), ElementsAre("file2", "file1"));
     d.session.currentTable()->row(0).colour = colour::PressedRow;
     tab_click(d.session, d.store, 1);
@@ -70,10 +67,7 @@ TEST(Tabs, ClickingATabMakesItsConfigurationCurrentAndShowsItsFile) {
 
 TEST(Delete, ConfirmationNoKeepsEverythingAndYesDeletesAClosedEntry) {
     SessionDesk d;
-    for (const char* p : {"/cfg/a.vlz", "/cfg/b.vlz"}) {
-        d.putFile(p);
-        load_click(d.session, d.services, false, p);
-    }
+    d.loadFiles({"/cfg/a.vlz", "/cfg/b.vlz"});
     d.session.list.select("file1");
     d.boxes.answers = {Answer::No};
     delete_click(d.session, d.services, true);
@@ -91,8 +85,7 @@ TEST(Delete, ConfirmationNoKeepsEverythingAndYesDeletesAClosedEntry) {
 
 TEST(Run, StartsRunvaleBesideTheProgramElseFromThePathAndMinimises) {
     SessionDesk d;
-    d.putFile("/cfg/a.vlz");
-    load_click(d.session, d.services, false, "/cfg/a.vlz");
+    d.loadFiles({"/cfg/a.vlz"});
     MNrun_Click(d.session, d.services);
     d.files.files["/usr/bin/runvale"];
     d.launcher.succeeds = false;
@@ -114,8 +107,7 @@ TEST(ButtonStates, FollowTheSessionAndResetTheModesWhenNothingIsOpen) {
     EXPECT_TRUE(in.noneOpen);
     EXPECT_EQ(in.deviceCount, 1);
 
-    d.putFile("/cfg/a.vlz");
-    load_click(d.session, d.services, false, "/cfg/a.vlz");
+    d.loadFiles({"/cfg/a.vlz"});
     d.session.markChanged();
     in = d.session.buttonStateInputs();
     EXPECT_FALSE(in.listEmpty);

@@ -13,10 +13,7 @@ using ::testing::IsEmpty;
 
 TEST(Load, AListedFileReusesItsEntryAndAnOpenOneGetsANotice) {
     SessionDesk d;
-    d.putFile("/cfg/a.vlz");
-    d.putFile("/cfg/b.vlz");
-    load_click(d.session, d.services, false, "/cfg/a.vlz");
-    load_click(d.session, d.services, false, "/cfg/b.vlz");
+    d.loadFiles({"/cfg/a.vlz", "/cfg/b.vlz"});
     d.session.list.find("file1")->state = state::Listed;  // as if closed
     d.session.list.find("file1")->ghosted = true;
     d.session.tabs.remove("file1");
@@ -114,10 +111,7 @@ TEST(OpenFailure, ReadErrorsRemoveCloseOrEndAsTheirKindSays) {
 
 TEST(Open, SwitchesBetweenOpenConfigurationsWithoutReading) {
     SessionDesk d;
-    d.putFile("/cfg/a.vlz");
-    d.putFile("/cfg/b.vlz");
-    load_click(d.session, d.services, false, "/cfg/a.vlz");
-    load_click(d.session, d.services, false, "/cfg/b.vlz");
+    d.loadFiles({"/cfg/a.vlz", "/cfg/b.vlz"});
     d.files.files.erase("/cfg/a.vlz");
     d.session.list.select("file1");
     open_click(d.session, d.services);

@@ -34,8 +34,7 @@ TEST(Save, WritesAChangedConfigurationToItsOwnFile) {
 
 TEST(SaveAs, ToAnExistingFileKeepsTheKeyAndWritesThere) {
     SessionDesk d;
-    d.putFile("/cfg/other.vlz");
-    load_click(d.session, d.services, false, "/cfg/other.vlz");  // file1 lists other.vlz
+    d.loadFiles({"/cfg/other.vlz"});  // file1 lists other.vlz
     loadChanged(d, "/cfg/a.vlz");                                // file2
     d.dialogs.answers = {"/cfg/other.vlz"};
     EXPECT_EQ(save_click(d.session, d.services, SaveMode::SaveAs), SaveOutcome::Saved);

@@ -108,8 +108,7 @@ TEST(Workflow, CancelOnTheCloseQuestionOrTheSaveDialogKeepsTheConfigurationOpen)
 
 TEST(Workflow, ClosingTheLastConfigurationRestoresBlank) {
     SessionDesk d;
-    d.putFile("/cfg/a.vlz");
-    load_click(d.session, d.services, false, "/cfg/a.vlz");
+    d.loadFiles({"/cfg/a.vlz"});
     d.session.recording = true;
     d.session.feedback = "A";
     close_click(d.session, d.services);
@@ -126,10 +125,7 @@ TEST(Workflow, ClosingTheLastConfigurationRestoresBlank) {
 
 TEST(Workflow, ClosingOneOfSeveralShowsTheFirstRemainingTab) {
     SessionDesk d;
-    for (const char* p : {"/cfg/a.vlz", "/cfg/b.vlz", "/cfg/c.vlz"}) {
-        d.putFile(p);
-        load_click(d.session, d.services, false, p);
-    }
+    d.loadFiles({"/cfg/a.vlz", "/cfg/b.vlz", "/cfg/c.vlz"});
     EXPECT_THAT(d.tabKeys(), ElementsAre("file3", "file2", "file1"));
     EXPECT_EQ(*d.session.tables.indexOf("file2"), 2);
 
@@ -141,8 +137,7 @@ TEST(Workflow, ClosingOneOfSeveralShowsTheFirstRemainingTab) {
     EXPECT_EQ(d.session.shownTable, *d.session.tables.indexOf("file3"));
     EXPECT_EQ(d.session.statusPanel1, "/cfg/c.vlz");
 
-    d.putFile("/cfg/d.vlz");
-    load_click(d.session, d.services, false, "/cfg/d.vlz");
+    d.loadFiles({"/cfg/d.vlz"});
     EXPECT_EQ(*d.session.tables.indexOf("file4"), 2) << "the closed table's index is reused";
 }
 
@@ -157,10 +152,7 @@ TEST(Workflow, QueryUnloadAsksOnceWhenAnyOpenConfigurationIsUnsaved) {
           Case{state::NewAlt, state::Unchanged, true}}) {
         for (const Answer answer : {Answer::Yes, Answer::No}) {
             SessionDesk d;
-            for (const char* p : {"/cfg/a.vlz", "/cfg/b.vlz"}) {
-                d.putFile(p);
-                load_click(d.session, d.services, false, p);
-            }
+            d.loadFiles({"/cfg/a.vlz", "/cfg/b.vlz"});
             d.session.list.find("file1")->state = c.first;
             d.session.list.find("file2")->state = c.second;
             if (c.asks) d.boxes.answers = {answer};
@@ -185,8 +177,7 @@ TEST(Workflow, CloneCopiesTheSelectedOpenConfiguration) {
     clone_click(d.session, d.services);
     EXPECT_TRUE(d.session.list.empty()) << "nothing open, nothing cloned";
 
-    d.putFile("/cfg/a.vlz", 1);
-    load_click(d.session, d.services, false, "/cfg/a.vlz");
+    d.loadFiles({"/cfg/a.vlz"}, 1);
     clone_click(d.session, d.services);
     EXPECT_EQ(d.item("file2").text, "Copy of a.vlz");
     EXPECT_EQ(d.item("file2").iconPath, "/cfg/a.vlz");
