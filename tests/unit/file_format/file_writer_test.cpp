@@ -7,6 +7,7 @@
 
 #include "common/fixtures.h"
 #include "file_format/configuration_file.h"
+#include "table/default_rows.h"
 
 namespace velloran {
 namespace {
@@ -15,17 +16,8 @@ using testing::readFixture;
 
 // A row as a new configuration makes it: flags off, "1X", no description, empty steps.
 MappingRow plainRow(const std::string& button) {
-    MappingRow row;
+    MappingRow row = defaultRow(ButtonEntry{1, "Pad", "pad"}, colour::ActiveRow);
     row.text = button;
-    row.cell(col::DeviceId) = Cell{"Pad", Tag::text("pad")};
-    for (int c : {col::Repeat, col::Rotary, col::NumLock, col::CapsLock, col::ScrollLock}) {
-        row.setFlag(c, false);
-    }
-    row.cell(col::Multiplier) = Cell{"1X", Tag::number(1)};
-    row.cell(col::Description) = Cell{" ", Tag::boolean(true)};
-    for (int c = col::FirstPress; c <= col::LastStep; ++c) {
-        row.cell(c) = Cell{" ", Tag::text(" ")};
-    }
     return row;
 }
 
