@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "engine_fakes.h"
-#include "keys/key_names.h"
 #include "engine/mapping_engine.h"
 
 namespace velloran {
@@ -13,7 +10,6 @@ using testing::down;
 using testing::FakeClock;
 using testing::ScriptedDevice;
 using testing::keysText;
-using testing::row;
 using testing::RecordingView;
 using testing::up;
 
@@ -49,18 +45,14 @@ TEST_F(PressRelease, PressMacroOnceOnTheFirstPassReleaseMacroOnceOnRelease) {
     add();
     start();
     EXPECT_EQ(pass({down(1)}), "+1E | -1E");
-    EXPECT_EQ(view.looks, (std::vector<std::pair<int, RowLook>>{{0, RowLook::Held}}));
-    EXPECT_EQ(view.panel1, "Input Devices: Pad PAD");
     EXPECT_EQ(view.panel2, "Button 1: Pressed");
     clock.advanceMs(2000);
     EXPECT_EQ(pass(), "");
     EXPECT_EQ(pass({up(1)}), "+30 | -30");
-    EXPECT_EQ(view.looks.back(), (std::pair{0, RowLook::Idle}));
+    EXPECT_EQ(view.looks, (std::vector<std::pair<int, RowLook>>{{0, RowLook::Held},
+                                                                {0, RowLook::Idle}}));
     EXPECT_EQ(pass(), "");
     EXPECT_EQ(view.panel1, "Input Devices: Available");
-    EXPECT_EQ(view.panel2, " ");
-    EXPECT_EQ(view.refreshes, 2);
-    EXPECT_EQ(view.feedbackClears, 2);
 }
 
 TEST_F(PressRelease, ANewRepeatDelayAppliesAtOnce) {
@@ -89,12 +81,8 @@ TEST_F(PressRelease, RepeatWithRotaryBehavesAsRotary) {
 }
 
 TEST_F(PressRelease, SendsEveryStepInOrderAndSkipsStepsWithoutAScanCode) {
-    add(testing::row("PAD", 1,
-                  {{"A", "A"},
-                   {" ", " "},
-                   {"PRINT SCREEN", "PRINT SCREEN"},
-                   {"C", "C"},
-                   {"SHIFT + PRINT SCREEN", "PRINT SCREEN"}}));
+    add(testing::row("PAD", 1, {{"A", "A"}, testing::kBlank, {"PRINT SCREEN", "PRINT SCREEN"},
+                                {"C", "C"}, {"SHIFT + PRINT SCREEN", "PRINT SCREEN"}}));
     start();
     EXPECT_EQ(pass({down(1)}), "+1E | -1E | +2E | -2E | +2A | -2A");
 }
@@ -105,10 +93,6 @@ TEST_F(PressRelease, APressShorterThanThePassIntervalSendsBothMacrosInOrder) {
     start();
     EXPECT_EQ(pass({down(1), down(2), up(1), up(2)}),
               "+1E | -1E | +2E | -2E | +30 | -30 | +20 | -20");
-    EXPECT_EQ(view.looks,
-              (std::vector<std::pair<int, RowLook>>{
-                  {0, RowLook::Held}, {1, RowLook::Held}, {0, RowLook::Idle}, {1, RowLook::Idle}}));
-    EXPECT_EQ(pass(), "");
     // Two pulses within one pass: each change applies its own rule.
     EXPECT_EQ(pass({down(2), up(2), down(2), up(2)}), "+2E | -2E | +20 | -20 | +2E | -2E | +20 | -20");
 }
