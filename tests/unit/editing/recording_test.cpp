@@ -2,9 +2,9 @@
 
 #include "common/boxes.h"
 
-#include "editing_fakes.h"
 #include "editing/recording.h"
 #include "editing/recording_keyboard_guard.h"
+#include "editing_fakes.h"
 
 namespace velloran {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "editing_fakes.h"
 #include "editing/table_editing_clear.h"
 #include "editing/table_editing_description.h"
+#include "editing_fakes.h"
 
 namespace velloran {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "editing_fakes.h"
 #include "editing/table_sort.h"
+#include "editing_fakes.h"
 
 namespace velloran {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "engine/compiled_mappings.h"
 #include "engine_fakes.h"
 #include "keys/key_step.h"
-#include "engine/compiled_mappings.h"
 
 namespace velloran {
 namespace {
@@ -22,9 +22,9 @@ CompiledStep stepOf(const char* text, const char* name) {
 TEST(CompileMappings, MapsEachButtonToTheFirstRowOfItsOwnDevice) {
     MappingRow spaced = row("PAD", 2);
     spaced.text = " 2";  // the text must be the number exactly
-    const MappingTable table = testing::table(
-        {row("STICK", 1), row("pad", 1), row("PAD", 1), row("STICK", 2), row("PAD", 3),
-         row("OTHER", 2), spaced});
+    const MappingTable table =
+        testing::table({row("STICK", 1), row("pad", 1), row("PAD", 1), row("STICK", 2),
+                        row("PAD", 3), row("OTHER", 2), spaced});
     const DetectedDevice devices[] = {device("PAD", 2), device("STICK", 3)};
     const CompiledMappings m = compileMappings(table, devices);
     const int no = ButtonMap::kNoRow;
@@ -48,8 +48,10 @@ TEST(CompileMappings, PacksNonBlankStepsAndReadsTheSettings) {
     EXPECT_EQ(m.release[0].steps[0], stepOf("SHIFT + ", " "));
     EXPECT_EQ(m.settings[0], (RowSettings{false, true, 1, 1, 0, 0}));
 
-    for (const auto& [tag, want] : {std::pair{Tag::text("8"), 8}, {Tag::number(3), 1},
-                                    {Tag::number(16), 1}, {Tag::text("4X"), 1}}) {
+    for (const auto& [tag, want] : {std::pair{Tag::text("8"), 8},
+                                    {Tag::number(3), 1},
+                                    {Tag::number(16), 1},
+                                    {Tag::text("4X"), 1}}) {
         r.cell(col::Multiplier).tag = tag;
         EXPECT_EQ(compileMappings(testing::table({r}), devices).settings[0].multiplier, want)
             << tag.toText();

@@ -3,19 +3,19 @@
 #include <string>
 #include <vector>
 
-#include "engine_fakes.h"
 #include "engine/mapping_engine.h"
+#include "engine_fakes.h"
 
 namespace velloran {
 namespace {
 
 using testing::down;
-using testing::LoggingBackend;
 using testing::FakeClock;
-using testing::ScriptedDevice;
 using testing::keysText;
-using testing::row;
+using testing::LoggingBackend;
 using testing::RecordingView;
+using testing::row;
+using testing::ScriptedDevice;
 using testing::up;
 
 // Two pads with the same button numbers; each button types a key of its own.

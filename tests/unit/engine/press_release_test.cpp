@@ -1,16 +1,16 @@
 #include <gtest/gtest.h>
 
-#include "engine_fakes.h"
 #include "engine/mapping_engine.h"
+#include "engine_fakes.h"
 
 namespace velloran {
 namespace {
 
 using testing::down;
 using testing::FakeClock;
-using testing::ScriptedDevice;
 using testing::keysText;
 using testing::RecordingView;
+using testing::ScriptedDevice;
 using testing::up;
 
 class PressRelease : public ::testing::Test {
@@ -49,8 +49,8 @@ TEST_F(PressRelease, PressMacroOnceOnTheFirstPassReleaseMacroOnceOnRelease) {
     clock.advanceMs(2000);
     EXPECT_EQ(pass(), "");
     EXPECT_EQ(pass({up(1)}), "+30 | -30");
-    EXPECT_EQ(view.looks, (std::vector<std::pair<int, RowLook>>{{0, RowLook::Held},
-                                                                {0, RowLook::Idle}}));
+    EXPECT_EQ(view.looks,
+              (std::vector<std::pair<int, RowLook>>{{0, RowLook::Held}, {0, RowLook::Idle}}));
     EXPECT_EQ(pass(), "");
     EXPECT_EQ(view.panel1, "Input Devices: Available");
 }
@@ -81,8 +81,12 @@ TEST_F(PressRelease, RepeatWithRotaryBehavesAsRotary) {
 }
 
 TEST_F(PressRelease, SendsEveryStepInOrderAndSkipsStepsWithoutAScanCode) {
-    add(testing::row("PAD", 1, {{"A", "A"}, testing::kBlank, {"PRINT SCREEN", "PRINT SCREEN"},
-                                {"C", "C"}, {"SHIFT + PRINT SCREEN", "PRINT SCREEN"}}));
+    add(testing::row("PAD", 1,
+                     {{"A", "A"},
+                      testing::kBlank,
+                      {"PRINT SCREEN", "PRINT SCREEN"},
+                      {"C", "C"},
+                      {"SHIFT + PRINT SCREEN", "PRINT SCREEN"}}));
     start();
     EXPECT_EQ(pass({down(1)}), "+1E | -1E | +2E | -2E | +2A | -2A");
 }
@@ -94,7 +98,8 @@ TEST_F(PressRelease, APressShorterThanThePassIntervalSendsBothMacrosInOrder) {
     EXPECT_EQ(pass({down(1), down(2), up(1), up(2)}),
               "+1E | -1E | +2E | -2E | +30 | -30 | +20 | -20");
     // Two pulses within one pass: each change applies its own rule.
-    EXPECT_EQ(pass({down(2), up(2), down(2), up(2)}), "+2E | -2E | +20 | -20 | +2E | -2E | +20 | -20");
+    EXPECT_EQ(pass({down(2), up(2), down(2), up(2)}),
+              "+2E | -2E | +20 | -20 | +2E | -2E | +20 | -20");
 }
 
 }  // namespace

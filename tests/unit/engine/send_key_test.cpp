@@ -65,7 +65,9 @@ TEST(SetKeyState, TogglesOnlyWhenTheWholeStateDiffers) {
         const char* want;
     };
     const Case cases[] = {
-        {false, false, 1, "+45 -45"}, {true, false, 1, ""}, {true, true, 1, "+45 -45"},
+        {false, false, 1, "+45 -45"},
+        {true, false, 1, ""},
+        {true, true, 1, "+45 -45"},
         {false, true, 0, "+45 -45"},
     };
     for (const Case& c : cases) {

@@ -4,19 +4,19 @@
 
 #include <vector>
 
-#include "table/table_dictionary.h"
-#include "engine_fakes.h"
 #include "engine/test_mappings.h"
+#include "engine_fakes.h"
 #include "settings/memory_store.h"
 #include "settings/settings_names.h"
+#include "table/table_dictionary.h"
 
 namespace velloran {
 namespace {
 
 using testing::FakeClock;
-using testing::ScriptedDevice;
-using testing::row;
 using testing::RecordingView;
+using testing::row;
+using testing::ScriptedDevice;
 
 class FakePriority : public ProcessPriority {
 public:

@@ -3,12 +3,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "common/session.h"
 #include "session/document_close.h"
 #include "session/document_create.h"
 #include "session/document_open.h"
 #include "session/document_run.h"
 #include "session/document_switch.h"
-#include "common/session.h"
 
 namespace velloran::testing {
 namespace {
@@ -69,16 +69,18 @@ TEST(OpenFailure, EachKindOfReadErrorRemovesClosesOrEnds) {
         Answer answer;
         bool listed, unload, fileKept;
     };
-    for (const Case c : {Case{0, Answer::Yes, false, false, false},
-                         Case{0, Answer::No, false, false, true},
-                         Case{err::FileNotFound, Answer::No, false, false, true},
-                         Case{err::PermissionDenied, Answer::No, true, false, true},
-                         Case{err::FileAlreadyOpen, Answer::No, true, true, true}}) {
+    for (const Case c :
+         {Case{0, Answer::Yes, false, false, false}, Case{0, Answer::No, false, false, true},
+          Case{err::FileNotFound, Answer::No, false, false, true},
+          Case{err::PermissionDenied, Answer::No, true, false, true},
+          Case{err::FileAlreadyOpen, Answer::No, true, true, true}}) {
         SCOPED_TRACE(c.error);
         SessionDesk d;
         const std::string bytes = d.putFile("/cfg/a.vlz");
-        if (c.error == 0) d.files.files["/cfg/a.vlz"] = bytes.substr(0, 40);
-        else d.files.readErrors["/cfg/a.vlz"] = runtimeError(c.error);
+        if (c.error == 0)
+            d.files.files["/cfg/a.vlz"] = bytes.substr(0, 40);
+        else
+            d.files.readErrors["/cfg/a.vlz"] = runtimeError(c.error);
         d.boxes.answers = {c.answer};
         load_click(d.session, d.services, false, "/cfg/a.vlz");
         ASSERT_EQ(d.boxes.shown.size(), 1u);

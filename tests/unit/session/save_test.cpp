@@ -2,17 +2,16 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "common/session.h"
 #include "session/document_create.h"
 #include "session/document_open.h"
 #include "session/document_save.h"
-#include "common/session.h"
 
 namespace velloran::testing {
 namespace {
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-
 
 // A loaded configuration with a changed first description.
 void loadChanged(SessionDesk& d, const std::string& path) {

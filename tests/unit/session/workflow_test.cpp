@@ -2,12 +2,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "common/session.h"
+#include "file_format/configuration_file.h"
 #include "session/document_close.h"
 #include "session/document_create.h"
 #include "session/document_open.h"
 #include "session/document_save.h"
-#include "common/session.h"
-#include "file_format/configuration_file.h"
 #include "shell/startup.h"
 
 namespace velloran::testing {
