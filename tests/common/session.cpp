@@ -66,11 +66,17 @@ void OpenConfiguration::device(const std::string& identity, int buttons, const s
 
 MappingRow& OpenConfiguration::row(int button, const std::string& identity,
                                    const char* description) {
-    MappingRow& r =
-        table->append(defaultRow(ButtonEntry{button, "Name of " + identity, identity},
-                                 colour::ActiveRow));
+    MappingRow& r = table->append(
+        defaultRow(ButtonEntry{button, "Name of " + identity, identity}, colour::ActiveRow));
     r.cell(col::Description).text = description;
     return r;
+}
+
+void OpenConfiguration::addRows(const std::vector<std::string>& rows) {
+    for (const std::string& r : rows) {
+        const std::size_t blank = r.find(' ');
+        row(std::stoi(r.substr(0, blank)), r.substr(blank + 1));
+    }
 }
 
 std::vector<std::string> OpenConfiguration::rows() const {

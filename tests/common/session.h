@@ -27,9 +27,9 @@ struct SessionDesk {
     MemoryFiles files;
     FakeLauncher launcher;
     FakeTrash trash{&files};
-    DocumentServices services{boxes,    dialogs, store,
-                              files,    files,   launcher,
-                              trash,    SessionPaths{kDataFolder, "/usr/share/velloran/", "/usr/bin/"}};
+    DocumentServices services{
+        boxes, dialogs,  store, files,
+        files, launcher, trash, SessionPaths{kDataFolder, "/usr/share/velloran/", "/usr/bin/"}};
     EditorSession session;
 
     // A started session with a two-button pad "PAD-1" attached.
@@ -58,6 +58,8 @@ struct OpenConfiguration {
     void device(const std::string& identity, int buttons, const std::string& name = {});
     // A row for `button` of the device with this identity, appended.
     MappingRow& row(int button, const std::string& identity, const char* description = " ");
+    // Rows from "button identity" texts ("5 pad"), appended in order.
+    void addRows(const std::vector<std::string>& rows);
     // The rows as "button identity" texts, in table order.
     std::vector<std::string> rows() const;
     int state() const { return session.list.find("file1")->state; }
