@@ -29,41 +29,16 @@ TEST(KeyTable, RoundTripNoDuplicatesAndEveryKeyReachesAnOutputKey) {
     EXPECT_EQ(names.size(), 92u);
 }
 
-TEST(KeyTable, RowsOfEachKindOfKey) {
-    struct Case {
-        const char* name;
-        int code;
-        std::uint16_t scan;
-    };
-    for (const Case c : {Case{"A", 65, 0x1E}, Case{"0", 48, 0x0B}, Case{"F1", 112, 0x3B},
-                         Case{"F11", 122, 0x57}, Case{"SPACEBAR", 32, 0x39},
-                         Case{"NUMPAD 0", 96, 0x52}, Case{"NUMPAD ENTER", 108, 0x1C},
-                         Case{"NUMPAD /", 111, 0x35}, Case{";", 186, 0x27}, Case{"'", 222, 0x28}}) {
-        EXPECT_EQ(keyCodeOfName(c.name), c.code) << c.name;
-        EXPECT_EQ(scanCodeOf(static_cast<std::uint16_t>(c.code)), c.scan) << c.name;
-    }
-    EXPECT_EQ(scanCodeOf(vk::Shift), 0x2A);
-    EXPECT_EQ(scanCodeOf(vk::Ctrl), 0x1D);
-    EXPECT_EQ(scanCodeOf(vk::Alt), 0x38);
-    EXPECT_EQ(scanCodeOf(vk::NumLock), 0x45);
-    EXPECT_EQ(scanCodeOf(vk::CapsLock), 0x3A);
-    EXPECT_EQ(scanCodeOf(vk::ScrollLock), 0x46);
-}
-
 TEST(KeyTable, NamesAreExactAndUnnamedCodesGiveNothing) {
-    for (const char* name : {"", "a", "f1", "F13", "F0", "SHIFT", "NUM LOCK", " A", "A ",
-                             "numpad 1", "NUMPAD  1", "AB", "10"}) {
+    for (const char* name : {"", "a", "f1", "F13", "NUM LOCK", " A", "numpad 1", "AB"}) {
         EXPECT_EQ(keyCodeOfName(name), 0) << '"' << name << '"';
     }
-    for (const int c : {0, 16, 20, 44, 91, 124, 144, 255, 256}) {
-        const auto code = static_cast<std::uint16_t>(c);
+    for (const std::uint16_t code : std::initializer_list<std::uint16_t>{0, 44, 91, 124, 256}) {
         EXPECT_EQ(keyNameOfCode(code), "") << code;
-        if (code != 16 && code != 20 && code != 144) {
-            EXPECT_EQ(scanCodeOf(code), 0) << code;
-        }
+        EXPECT_EQ(scanCodeOf(code), 0) << code;
     }
-    for (const int scan : {0, 0x59, 0x60, 0xE0, 0xFFFF}) {
-        EXPECT_EQ(linuxKeyCodeOf(static_cast<std::uint16_t>(scan)), 0) << scan;
+    for (const std::uint16_t scan : std::initializer_list<std::uint16_t>{0, 0x59, 0xE0, 0xFFFF}) {
+        EXPECT_EQ(linuxKeyCodeOf(scan), 0) << scan;
     }
     EXPECT_EQ(linuxKeyCodeOf(0x58), 0x58);
 }
@@ -77,7 +52,8 @@ TEST(KeyTable, OnlyExtendedKeysShareAScanCodeWithTheirTwin) {
         {"DELETE", "NUMPAD ."},    {"/", "NUMPAD /"},          {"ENTER", "NUMPAD ENTER"},
         {"PAUSE", "NUM LOCK"}};
     std::map<std::uint16_t, std::set<std::string>> byScan;
-    for (const KeyName& key : keyNames()) byScan[scanCodeOf(key.code)].insert(std::string(key.name));
+    for (const KeyName& key : keyNames())
+        byScan[scanCodeOf(key.code)].insert(std::string(key.name));
     byScan[scanCodeOf(vk::NumLock)].insert("NUM LOCK");
     byScan.erase(0);
     std::set<std::set<std::string>> shared;
