@@ -118,23 +118,6 @@ TEST(Tabs, OpenAndTabClickSwitchWithoutReadingAndSelectDoesNot) {
     EXPECT_EQ(d.session.currentKey, "file2") << "selecting does not switch";
 }
 
-TEST(Delete, NoKeepsEverythingAndYesDeletesAClosedEntry) {
-    SessionDesk d;
-    d.loadFiles({"/cfg/a.vlz", "/cfg/b.vlz"});
-    d.session.list.select("file1");
-    d.boxes.answers = {Answer::No};
-    delete_click(d.session, d.services, true);
-    EXPECT_EQ(d.session.list.size(), 2);
-
-    close_click(d.session, d.services);  // file1, unchanged
-    d.session.list.select("file1");
-    d.boxes.answers = {Answer::Yes};
-    delete_click(d.session, d.services, true);
-    EXPECT_THAT(d.trash.trashed, ElementsAre("/cfg/a.vlz"));
-    EXPECT_THAT(d.listKeys(), ElementsAre("file2"));
-    EXPECT_THAT(d.tabKeys(), ElementsAre("file2"));
-}
-
 TEST(Run, StartsRunvaleBesideTheProgramElseFromThePathAndMinimises) {
     SessionDesk d;
     d.loadFiles({"/cfg/a.vlz"});

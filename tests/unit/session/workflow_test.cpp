@@ -55,7 +55,9 @@ TEST(Workflow, NewEditSaveCloseLoadDelete) {
     EXPECT_THAT(d.listKeys(), ElementsAre("file1")) << "the listed file is reused";
     EXPECT_EQ(d.session.currentTable()->row(0).cell(col::Description).text, "Gear");
 
-    d.boxes.answers = {Answer::Yes};
+    d.boxes.answers = {Answer::No, Answer::Yes};
+    delete_click(d.session, d.services, true);
+    EXPECT_EQ(d.session.list.size(), 1) << "No keeps it";
     delete_click(d.session, d.services, true);
     EXPECT_EQ(d.boxes.shown.back().title, "Confirm File Delete");
     EXPECT_THAT(d.trash.trashed, ElementsAre(file));
