@@ -2,6 +2,7 @@
 // Files in memory as path → bytes, with errors injected per path; the folder listing and the
 // full-path rules of a POSIX file system.
 #include <map>
+#include <set>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,14 @@ public:
     bool exists(const std::string& path) override { return files.contains(path); }
     std::vector<std::string> fileNames(const std::string& folder) override;
     std::string fullPath(const std::string& path) override;
+
+    std::set<std::string> folders;  // the folders made
+    std::map<std::string, RuntimeError> folderErrors;
+    std::optional<RuntimeError> createFolder(const std::string& folder) override {
+        if (auto it = folderErrors.find(folder); it != folderErrors.end()) return it->second;
+        folders.insert(folder);
+        return std::nullopt;
+    }
 };
 
 }  // namespace velloran::testing

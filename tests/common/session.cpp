@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "file_format/configuration_file.h"
+#include "session/document_open.h"
 #include "shell/startup.h"
 
 namespace velloran::testing {
@@ -22,6 +23,13 @@ std::string SessionDesk::putFile(const std::string& path, int buttons) {
         if (b.number <= buttons) rows.push_back(defaultRow(b, colour::ActiveRow));
     }
     return files.files[path] = serializeConfiguration(rows);
+}
+
+void SessionDesk::loadFiles(std::initializer_list<const char*> paths, int buttons) {
+    for (const char* path : paths) {
+        putFile(path, buttons);
+        load_click(session, services, false, path);
+    }
 }
 
 std::vector<std::string> SessionDesk::listKeys() const {
@@ -58,11 +66,17 @@ void OpenConfiguration::device(const std::string& identity, int buttons, const s
 
 MappingRow& OpenConfiguration::row(int button, const std::string& identity,
                                    const char* description) {
-    MappingRow& r =
-        table->append(defaultRow(ButtonEntry{button, "Name of " + identity, identity},
-                                 colour::ActiveRow));
+    MappingRow& r = table->append(
+        defaultRow(ButtonEntry{button, "Name of " + identity, identity}, colour::ActiveRow));
     r.cell(col::Description).text = description;
     return r;
+}
+
+void OpenConfiguration::addRows(const std::vector<std::string>& rows) {
+    for (const std::string& r : rows) {
+        const std::size_t blank = r.find(' ');
+        row(std::stoi(r.substr(0, blank)), r.substr(blank + 1));
+    }
 }
 
 std::vector<std::string> OpenConfiguration::rows() const {

@@ -131,6 +131,12 @@ TYPED_TEST_P(SettingsStoreCases, DelKeyLeavesNothingBehind) {
     s.DelKey(Root::CurrentUser, settings::userEntryPath("file1"));
     EXPECT_EQ(this->subkeys("Software\\Velloran"), (std::vector<std::string>{"config"}));
     EXPECT_EQ(s.GetString(Root::CurrentUser, kConfigKey, settings::kKeyHold), "5");
+
+    // A key with values of its own stays when its last subkey goes.
+    s.SaveString(Root::CurrentUser, kUserKey, "note", "kept");
+    this->addEntry("file2");
+    s.DelKey(Root::CurrentUser, settings::userEntryPath("file2"));
+    EXPECT_EQ(s.GetString(Root::CurrentUser, kUserKey, "note"), "kept");
 }
 
 TYPED_TEST_P(SettingsStoreCases, RootsAreKeptApart) {

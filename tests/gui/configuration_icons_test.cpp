@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QTest>
 
+#include "gui_test_main.h"
 #include "editor_fixture.h"
 
 using namespace velloran;
@@ -74,5 +75,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ConfigurationIconsTest)
+VELLORAN_GUI_TEST(ConfigurationIconsTest);
 #include "configuration_icons_test.moc"

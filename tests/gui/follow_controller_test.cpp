@@ -5,6 +5,7 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include "gui_test_main.h"
 #include "live_editor.h"
 #include "sdl/virtual_joystick.h"
 
@@ -53,5 +54,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FollowControllerTest)
+VELLORAN_GUI_TEST(FollowControllerTest);
 #include "follow_controller_test.moc"

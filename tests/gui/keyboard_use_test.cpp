@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "gui_test_main.h"
 #include "editor_fixture.h"
 
 using namespace velloran;
@@ -100,5 +101,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(KeyboardUseTest)
+VELLORAN_GUI_TEST(KeyboardUseTest);
 #include "keyboard_use_test.moc"

@@ -78,7 +78,7 @@ private slots:
         RecordingAssociation association;
         QStringList browsed{"", "/media/pads"};
         PreferencesDialog dialog(nullptr, store, association, kDefaultFolder,
-                                 [&](QWidget*) { return browsed.takeFirst(); });
+                                 [&](QWidget*, const QString&) { return browsed.takeFirst(); });
         std::vector<AppliedPreferences> applied;
         connect(&dialog, &PreferencesDialog::applied,
                 [&](const AppliedPreferences& a) { applied.push_back(a); });

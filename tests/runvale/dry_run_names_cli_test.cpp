@@ -2,16 +2,16 @@
 #include <gtest/gtest.h>
 
 #include "file_format/configuration_file.h"
-#include "rows.h"
+#include "common/rows.h"
 #include "runvale_process.h"
 
 namespace runvale_test {
 namespace {
 
-using velloran::rows::row;
+using velloran::testing::row;
 
 TEST(DryRunCli, NamesKeysAndWarnsOfADeviceTheFileDoesNotMap) {
-    const TempDir dir;
+    const TempFolder dir;
     const std::string file = dir.path("a.vlz").string();
     writeBytes(file, velloran::serializeConfiguration({row("PAD", 1, {{"SHIFT + A", "A"}})}));
     const std::string events = dir.path("events.txt").string();

@@ -7,37 +7,36 @@
 #include <filesystem>
 #include <fstream>
 
-#include "background_runvale.h"
 #include "file_format/configuration_file.h"
-#include "rows.h"
+#include "common/rows.h"
 #include "runvale_process.h"
 
 namespace runvale_test {
 namespace {
 
-using velloran::rows::key;
-using velloran::rows::row;
+using velloran::testing::key;
+using velloran::testing::row;
 
 TEST(SingleRun, ASecondRunvaleOnAPlayingFileMakesItReloadAndEnds) {
 #ifndef HIDLINK_SIM_LIBRARY
     GTEST_SKIP() << "the simulated HID library is not built";
 #else
-    const TempDir dir;
+    const TempFolder dir;
     std::filesystem::create_directories(dir.path("runtime"));
     const std::string file = dir.path("Day One.vlz").string();
     writeBytes(file, velloran::serializeConfiguration({row("CLI-BOARD", 1, {key("A")})}));
     writeBytes(dir.path("boards.txt"), "board CLI-BOARD 4 Cli Board\n");
-    const std::vector<std::pair<std::string, std::string>> env = {
+    const Env env = {
         {"VELLORAN_SETTINGS", dir.path("velloran.ini").string()},
         {"VELLORAN_HIDLINK", HIDLINK_SIM_LIBRARY},
         {"HIDLINK_SIM_FILE", dir.path("boards.txt").string()},
         {"SDL_VIDEODRIVER", "dummy"},
         {"XDG_RUNTIME_DIR", dir.path("runtime").string()}};
 
-    BackgroundRunvale first({"--output=record", file}, env);
+    Runvale first({"--output=record", file}, env);
     ASSERT_TRUE(first.waitForErr("Playing Day One.vlz")) << first.err();
     // Another name of the same file counts as the same file.
-    BackgroundRunvale second({"--output=record", dir.path("./Day One.vlz").string()}, env);
+    Runvale second({"--output=record", dir.path("./Day One.vlz").string()}, env);
     EXPECT_EQ(second.waitExit(), 0) << second.err();
     EXPECT_NE(second.err().find("Day One.vlz is playing already"), std::string::npos)
         << second.err();

@@ -3,13 +3,13 @@
 
 #include "engine/dry_run.h"
 #include "engine/dry_run_warnings.h"
-#include "rows.h"
+#include "common/rows.h"
 
 namespace velloran {
 namespace {
 
-using rows::key;
-using rows::row;
+using testing::key;
+using testing::row;
 using Lines = std::vector<std::string>;
 
 Lines warningsFor(const MappingTable& table, const std::string& script) {
@@ -19,7 +19,7 @@ Lines warningsFor(const MappingTable& table, const std::string& script) {
 }
 
 TEST(DryRunWarnings, NameTheDevicesTheScriptAndTheFileDoNotShare) {
-    const MappingTable t = rows::table(
+    const MappingTable t = testing::table(
         {row("PAD", 1, {key("A")}), row("Board", 1, {key("B")}), row("BOARD", 2, {key("C")})});
     // Identities match without regard to case; each device is named once.
     EXPECT_EQ(warningsFor(t, "device 4 pad\ndevice 2 board\n0 end\n"), Lines{});

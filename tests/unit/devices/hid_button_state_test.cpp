@@ -28,25 +28,20 @@ TEST(HidButtonState, ReportsEachDifferenceInButtonOrder) {
     EXPECT_EQ(changes, want);
 }
 
-TEST(HidButtonState, IgnoresButtonsBeyondTheBoard) {
-    ButtonState state(3);
-    std::vector<ButtonChange> changes;
-    state.apply(pressedButtons({3, 4, 512}), changes);
-    EXPECT_EQ(changes, (std::vector<ButtonChange>{{3, true}}));
-    EXPECT_TRUE(state.pressed(3));
-    EXPECT_FALSE(state.pressed(4));
-    EXPECT_FALSE(state.pressed(0));
-}
-
-TEST(HidButtonState, ReachesTheLastStateByte) {
-    ButtonState state(600);
-    std::vector<ButtonChange> changes;
-    Buffer b = pressedButtons({512});
-    b[512] = 1;  // the byte after the buttons is not a button
-    state.apply(b, changes);
-    EXPECT_EQ(changes, (std::vector<ButtonChange>{{512, true}}));
-    EXPECT_TRUE(state.pressed(512));
-    EXPECT_FALSE(state.pressed(513));
+TEST(HidButtonState, IgnoresButtonsBeyondTheBoardAndReachesTheLastStateByte) {
+    for (const int buttons : {3, 600}) {
+        ButtonState state(buttons);
+        std::vector<ButtonChange> changes;
+        Buffer b = pressedButtons({3, 4, 512});
+        b[512] = 1;  // the byte after the buttons is not a button
+        state.apply(b, changes);
+        const std::vector<ButtonChange> want =
+            buttons == 3 ? std::vector<ButtonChange>{{3, true}}
+                         : std::vector<ButtonChange>{{3, true}, {4, true}, {512, true}};
+        EXPECT_EQ(changes, want);
+        EXPECT_EQ(state.pressed(4), buttons > 3);
+        EXPECT_FALSE(state.pressed(513));
+    }
 }
 
 }  // namespace

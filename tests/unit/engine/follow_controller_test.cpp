@@ -32,7 +32,7 @@ TEST(FollowController, ThePressedButtonSelectsItsFirstRowIgnoringCase) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        FakeDevice a("pad-a", 4), b("pad-b", 4);
+        ScriptedDevice a("pad-a", 4), b("pad-b", 4);
         MappingTable table = followedTable();
         table.selected = 3;
         const EngineDevices devices{{}, {&a, &b}};

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <initializer_list>
-#include <iterator>
 #include <string>
 
 #include "common/fixtures.h"
@@ -42,56 +40,34 @@ std::string block14(const std::string& button, const std::string& repeat = "#FAL
 const Message kObsolete{Icon::Exclamation, "File Format Error",
                         "Obsolete data found. Please resave this file."};
 
-void expectCorruptFileQuestion(const LoadedConfiguration& c) {
+void expectFollowUp(const LoadedConfiguration& c, LoadFailure::FollowUp followUp, int state) {
     ASSERT_TRUE(c.failure);
-    EXPECT_EQ(c.failure->error.number, 62);
-    EXPECT_EQ(c.failure->box, (Message{Icon::Critical, "File IO Error",
-                                       "This file is either corrupt or not in Velloran format\r\n"
-                                       "and will be removed from the list.\r\n\r\nDelete the file?",
-                                       Buttons::YesNo}));
-    EXPECT_EQ(c.failure->followUp, LoadFailure::FollowUp::AskDeleteFile);
-    EXPECT_EQ(c.state, 2);
+    EXPECT_EQ(c.failure->followUp, followUp);
+    EXPECT_EQ(c.state, state);
 }
-
-void expectTypeMismatch(const LoadedConfiguration& c) {
-    ASSERT_TRUE(c.failure);
-    EXPECT_EQ(c.failure->box,
-              (Message{Icon::Critical, "ERROR", " 13  Type mismatch in sub open_click."}));
-    EXPECT_EQ(c.failure->followUp, LoadFailure::FollowUp::None);
-    EXPECT_EQ(c.state, 0);
+void expectCorruptFileQuestion(const LoadedConfiguration& c) {
+    expectFollowUp(c, LoadFailure::FollowUp::AskDeleteFile, 2);
 }
 
 void expectStep(const MappingRow& row, int column, const std::string& text, const Tag& tag) {
-    EXPECT_EQ(row.cell(column).text, text) << "column " << column;
-    EXPECT_EQ(row.cell(column).tag, tag) << "column " << column;
+    EXPECT_EQ(row.cell(column), (Cell{text, tag})) << "column " << column;
 }
 
 TEST(ConfigurationReader, CurrentVersionFillsEveryColumnAndMarksRows) {
     const auto c = parseConfiguration(readFixture("v1_4.vlz"), devices());
     ASSERT_FALSE(c.failure);
-    EXPECT_EQ(c.version, "1.4");
     EXPECT_FALSE(c.obsolete);
-    EXPECT_TRUE(c.messages.empty());
     EXPECT_EQ(c.state, 0);
     ASSERT_EQ(c.rows.size(), 6u);
 
     const MappingRow& flaps = c.rows[1];
-    EXPECT_EQ(flaps.text, "2");
-    EXPECT_EQ(flaps.cell(col::DeviceId).text, "Flight Yoke");
-    EXPECT_EQ(flaps.cell(col::DeviceId).tag, Tag::text(kYoke));
-    EXPECT_EQ(flaps.cell(col::Repeat), (Cell{"On", Tag::boolean(true)}));
-    EXPECT_EQ(flaps.cell(col::Rotary), (Cell{"Off", Tag::boolean(false)}));
-    EXPECT_EQ(flaps.cell(col::Multiplier), (Cell{"1X", Tag::text("1")}));
+    expectStep(flaps, col::DeviceId, "Flight Yoke", Tag::text(kYoke));
+    expectStep(flaps, col::Repeat, "On", Tag::boolean(true));
+    expectStep(flaps, col::Multiplier, "1X", Tag::text("1"));
     EXPECT_EQ(flaps.cell(col::Description).text, "Flaps down");
-    expectStep(flaps, col::FirstPress, "SHIFT + A", Tag::text("A"));
     expectStep(flaps, col::FirstPress + 1, "A", Tag::text("A"));
-    expectStep(flaps, col::FirstPress + 2, " ", Tag::text(" "));
     expectStep(flaps, col::FirstRelease, "CTRL + Z", Tag::text("Z"));
-    expectStep(flaps, col::LastStep, " ", Tag::text(" "));
-
-    EXPECT_EQ(c.rows[2].cell(col::Multiplier), (Cell{"3X", Tag::text("3")}));
-    EXPECT_EQ(c.rows[4].cell(col::NumLock), (Cell{"On", Tag::boolean(true)}));
-    EXPECT_EQ(c.rows[5].cell(col::ScrollLock), (Cell{"On", Tag::boolean(true)}));
+    expectStep(c.rows[5], col::ScrollLock, "On", Tag::boolean(true));
     expectStep(c.rows[5], col::FirstPress + 2, "SHIFT + ", Tag::text(" "));
 
     // Present device within its button count; button above the count; device missing; a device
@@ -100,108 +76,60 @@ TEST(ConfigurationReader, CurrentVersionFillsEveryColumnAndMarksRows) {
         const MappingRow& row = c.rows[static_cast<std::size_t>(index)];
         EXPECT_EQ(row.active(), active) << "row " << index;
         EXPECT_EQ(row.colour, active ? colour::ActiveRow : colour::InactiveRow) << "row " << index;
-        EXPECT_TRUE(row.cell(col::Description).tag.isBoolean()) << "row " << index;
     }
 }
 
-TEST(ConfigurationReader, Version13HasNoLockRecordsAndIsOfferedForSaving) {
-    const auto c = parseConfiguration(readFixture("v1_3.vlz"), devices());
-    ASSERT_FALSE(c.failure);
-    EXPECT_EQ(c.version, "1.3");
-    EXPECT_TRUE(c.obsolete);
-    EXPECT_EQ(c.messages, std::vector<Message>{kObsolete});
-    EXPECT_EQ(c.state, 16);
-    ASSERT_EQ(c.rows.size(), 3u);
-    for (const MappingRow& row : c.rows) {
-        for (int lock : {col::NumLock, col::CapsLock, col::ScrollLock}) {
-            EXPECT_EQ(row.cell(lock), (Cell{"Off", Tag::boolean(false)}));
-        }
+// Older files load with the obsolete-data notice, state "changed", and the lock flags off.
+TEST(ConfigurationReader, OlderVersionsLoadTheirRecordsIntoTheCurrentColumns) {
+    for (const auto& [name, version, rows] :
+         {std::tuple{"v1_3.vlz", "1.3", 3u}, {"v1_2.vlz", "1.2", 3u}, {"v1_1.vlz", "1.1", 2u}}) {
+        const auto c = parseConfiguration(readFixture(name), devices());
+        ASSERT_FALSE(c.failure) << name;
+        EXPECT_EQ(c.version, version);
+        EXPECT_EQ(c.messages, std::vector<Message>{kObsolete}) << name;
+        EXPECT_EQ(c.state, 16) << name;
+        ASSERT_EQ(c.rows.size(), rows) << name;
+        for (const MappingRow& row : c.rows) EXPECT_FALSE(row.flag(col::CapsLock)) << name;
     }
-    EXPECT_EQ(c.rows[1].cell(col::Repeat).text, "On");
-    EXPECT_EQ(c.rows[1].cell(col::Description).text, "Flaps down");
-    expectStep(c.rows[1], col::FirstPress, "SHIFT + A", Tag::text("A"));
-    expectStep(c.rows[1], col::FirstRelease, "CTRL + Z", Tag::text("Z"));
-    EXPECT_EQ(c.rows[2].cell(col::Rotary).text, "On");
-    EXPECT_EQ(c.rows[2].cell(col::Multiplier), (Cell{"2X", Tag::text("2")}));
-    expectStep(c.rows[2], col::FirstPress, "RIGHT", Tag::text("RIGHT"));
-}
-
-TEST(ConfigurationReader, Version12PutsItsKeysIntoTheFirstPressAndReleaseSteps) {
-    const auto c = parseConfiguration(readFixture("v1_2.vlz"), devices());
-    ASSERT_FALSE(c.failure);
-    EXPECT_EQ(c.version, "1.2");
-    EXPECT_EQ(c.messages, std::vector<Message>{kObsolete});
-    EXPECT_EQ(c.state, 16);
-    ASSERT_EQ(c.rows.size(), 3u);
-
-    const MappingRow& flaps = c.rows[0];
+    // 1.3: every step of both macros.
+    const auto v13 = parseConfiguration(readFixture("v1_3.vlz"), devices());
+    expectStep(v13.rows[1], col::FirstRelease, "CTRL + Z", Tag::text("Z"));
+    // 1.2: one key a macro, in the first press and release steps; the rest left empty.
+    const auto v12 = parseConfiguration(readFixture("v1_2.vlz"), devices());
+    const MappingRow& flaps = v12.rows[0];
     expectStep(flaps, col::FirstPress, "SHIFT + A", Tag::text("A"));
     expectStep(flaps, col::FirstRelease, "A", Tag::text("A"));
-    EXPECT_EQ(flaps.cell(col::Repeat), (Cell{"Off", Tag::boolean(false)}));
-    EXPECT_EQ(flaps.cell(col::Rotary), (Cell{"Off", Tag::boolean(false)}));
-    EXPECT_EQ(flaps.cell(col::Multiplier), (Cell{"1X", Tag::number(1)}));
-    EXPECT_EQ(flaps.cell(col::Description).text, "Flaps");
-    for (int lock : {col::NumLock, col::CapsLock, col::ScrollLock}) {
-        EXPECT_EQ(flaps.cell(lock), (Cell{"Off", Tag::boolean(false)}));
-    }
-    for (int step : {col::FirstPress + 1, col::FirstRelease - 1, col::FirstRelease + 1}) {
-        expectStep(flaps, step, "", Tag());
-    }
-
-    const MappingRow& gear = c.rows[1];
-    EXPECT_EQ(gear.cell(col::Repeat), (Cell{"On", Tag::boolean(true)}));
-    expectStep(gear, col::FirstRelease, " ", Tag::text(""));  // "True": no key code
-    EXPECT_EQ(c.rows[2].cell(col::Description).text, "");
+    expectStep(flaps, col::FirstRelease + 1, "", Tag());
+    expectStep(v12.rows[1], col::FirstRelease, " ", Tag::text(""));  // "True": no key code
 }
 
 TEST(ConfigurationReader, Version11AndUnknownVersionsReadSixRecordsARow) {
     const auto c = parseConfiguration(readFixture("v1_1.vlz"), devices());
-    ASSERT_FALSE(c.failure);
-    EXPECT_EQ(c.version, "1.1");
-    EXPECT_EQ(c.state, 16);
     ASSERT_EQ(c.rows.size(), 2u);
     expectStep(c.rows[0], col::FirstPress, "SHIFT + A", Tag::text("A"));
-    expectStep(c.rows[0], col::FirstRelease, "", Tag());
-    EXPECT_EQ(c.rows[0].cell(col::Repeat), (Cell{"Off", Tag::boolean(false)}));
     EXPECT_EQ(c.rows[1].cell(col::Description).text, "Gear");
-    EXPECT_TRUE(c.rows[1].active());
 
-    for (const char* version : {"\"2.0\"", "\"1.4 \"", "\"1.40\"", "#TRUE#", ""}) {
+    for (const char* version : {"\"1.40\"", "#TRUE#"}) {
         const std::string file =
             records({version, "\"7\"", "\"Pad\"", "\"pad\"", "\"B\"", "\"B\"", "\"Brake\""});
         const auto old = parseConfiguration(file, devices());
-        ASSERT_FALSE(old.failure) << version;
         EXPECT_EQ(old.version, "1.1") << version;
-        EXPECT_EQ(old.messages, std::vector<Message>{kObsolete}) << version;
         ASSERT_EQ(old.rows.size(), 1u) << version;
         EXPECT_EQ(old.rows[0].cell(col::Description).text, "Brake") << version;
     }
 }
 
-TEST(ConfigurationReader, UnquotedVersionNumberIsCurrent) {
-    const auto c = parseConfiguration("1.4\r\n", devices());
-    EXPECT_EQ(c.version, "1.4");
-    EXPECT_FALSE(c.obsolete);
-}
-
-TEST(ConfigurationReader, VersionRecordAloneIsAnEmptyTable) {
-    const auto c = parseConfiguration("\"1.4\"\r\n", devices());
-    EXPECT_FALSE(c.failure);
-    EXPECT_TRUE(c.rows.empty());
-    EXPECT_EQ(c.state, 0);
-}
-
+// An unquoted version record is current too.
 TEST(ConfigurationReader, ButtonNumbersOutsideOneTo512AreDropped) {
-    std::string file = records({"\"1.4\""});
+    std::string file = records({"1.4"});
     for (const char* button : {"\"1\"", "\"0\"", "\"513\"", "-2", "", "#TRUE#", "\"512\"", "3"}) {
         file += block14(button);
     }
     const auto c = parseConfiguration(file, devices());
     ASSERT_FALSE(c.failure);
     ASSERT_EQ(c.rows.size(), 3u);
-    EXPECT_EQ(c.rows[0].text, "1");
+    EXPECT_FALSE(c.obsolete);
     EXPECT_EQ(c.rows[1].text, "512");
-    EXPECT_EQ(c.rows[2].text, "3");
 }
 
 TEST(ConfigurationReader, FlagTagsKeepTheKindOfTheirRecord) {
@@ -210,10 +138,9 @@ TEST(ConfigurationReader, FlagTagsKeepTheKindOfTheirRecord) {
         const char* text;
         Tag tag;
     };
-    for (const Case& k :
-         {Case{"#TRUE#", "On", Tag::boolean(true)}, Case{"\"True\"", "On", Tag::text("True")},
-          Case{"\" false \"", "Off", Tag::text(" false ")}, Case{"-1", "On", Tag::number(-1)},
-          Case{"0", "Off", Tag::number(0)}, Case{"", "Off", Tag()}}) {
+    for (const Case& k : {Case{"\"True\"", "On", Tag::text("True")},
+                          Case{"\" false \"", "Off", Tag::text(" false ")},
+                          Case{"-1", "On", Tag::number(-1)}, Case{"", "Off", Tag()}}) {
         const auto c =
             parseConfiguration(records({"\"1.4\""}) + block14("\"1\"", k.record), devices());
         ASSERT_EQ(c.rows.size(), 1u) << k.record;
@@ -228,9 +155,7 @@ TEST(ConfigurationReader, EmptyOrCutShortFilesAskToDeleteTheFile) {
     expectCorruptFileQuestion(truncated);
     EXPECT_EQ(truncated.rows.size(), 2u);  // the rows before the cut
 
-    const auto text = parseConfiguration(readFixture("not_a_config.txt"), devices());
-    expectCorruptFileQuestion(text);
-    EXPECT_EQ(text.messages, std::vector<Message>{kObsolete});
+    expectCorruptFileQuestion(parseConfiguration(readFixture("not_a_config.txt"), devices()));
 
     // A trailing blank line is one more (empty) record: the next block is cut short.
     expectCorruptFileQuestion(parseConfiguration(readFixture("v1_4.vlz") + "\r\n", devices()));
@@ -239,20 +164,11 @@ TEST(ConfigurationReader, EmptyOrCutShortFilesAskToDeleteTheFile) {
 TEST(ConfigurationReader, NonNumericButtonOrBadFlagIsATypeMismatch) {
     const std::string head = records({"\"1.4\""}) + block14("\"1\"");
     const auto button = parseConfiguration(head + block14("\"twelve\""), devices());
-    expectTypeMismatch(button);
+    expectFollowUp(button, LoadFailure::FollowUp::None, 0);
+    EXPECT_EQ(button.failure->box.text, " 13  Type mismatch in sub open_click.");
     EXPECT_EQ(button.rows.size(), 1u);
-
-    expectTypeMismatch(parseConfiguration(head + block14("\"2\"", "\"maybe\""), devices()));
-}
-
-TEST(ConfigurationReader, Windows1252TextsLoadWithTheirAccents) {
-    const auto c = parseConfiguration(readFixture("cp1252_accents.vlz"), devices());
-    ASSERT_FALSE(c.failure);
-    ASSERT_EQ(c.rows.size(), 3u);
-    EXPECT_EQ(c.rows[0].cell(col::DeviceId).text, "Lenkrad König");
-    EXPECT_EQ(c.rows[0].cell(col::Description).text, "Frein à main");
-    EXPECT_EQ(c.rows[1].cell(col::Description).text, "Gänge hoch – Sequenz");
-    EXPECT_EQ(c.rows[2].cell(col::Description).text, "Señal €5 «ß»");
+    expectFollowUp(parseConfiguration(head + block14("\"2\"", "\"maybe\""), devices()),
+                   LoadFailure::FollowUp::None, 0);
 }
 
 }  // namespace

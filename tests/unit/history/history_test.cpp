@@ -36,7 +36,7 @@ struct Opened : OpenConfiguration {
         editing.currentColumn = col::FirstPress;
         follow();
     }
-    TableEditing t() { return TableEditing{editing, *table, host}; }
+    TableEditing t() { return TableEditing{editing, *table, host, session.recording, session.testing}; }
     void follow() { session.setButtonStates(CommandStates{}); }  // after every command
     void doubleClick(int subItem) {
         editing.lastMouseUp = TableHit{1, subItem};
@@ -62,7 +62,7 @@ struct Opened : OpenConfiguration {
 
 TEST(History, EveryEditKindIsUndoneAndRedoneWithTheStateCode) {
     ScriptedDuplicates none;
-    ScriptedDevice stick;
+    ScriptedDeviceChooser stick;
     stick.answer = 1;
     const std::pair<const char*, std::function<void(Opened&)>> edits[] = {
         {"Repeat", [](Opened& o) { o.doubleClick(col::Repeat); }},

@@ -8,9 +8,6 @@
 #include <vector>
 
 #include "common/session.h"
-#include "base/message_box.h"
-#include "table/default_rows.h"
-#include "session/editor_session.h"
 #include "maintenance/del_devices.h"
 #include "maintenance/swap_devices.h"
 

@@ -1,7 +1,7 @@
 // The configuration folder exists from start-up on, and file dialogs open where the files are.
 #include <gtest/gtest.h>
 
-#include "desk.h"
+#include "common/session.h"
 #include "session/config_folder.h"
 #include "session/document_create.h"
 #include "session/document_open.h"
@@ -12,11 +12,11 @@ namespace velloran::testing {
 namespace {
 
 TEST(ConfigFolder, StartUpCreatesItOrSaysWhyItCannot) {
-    Desk d;
+    SessionDesk d;
     EXPECT_TRUE(d.files.folders.contains(kConfigFolder));
     EXPECT_TRUE(d.boxes.shown.empty());
 
-    Desk blocked;
+    SessionDesk blocked;
     blocked.files.folderErrors[kConfigFolder] = runtimeError(err::PermissionDenied);
     startmeup(blocked.session, blocked.services);
     ASSERT_EQ(blocked.boxes.shown.size(), 1u);
@@ -32,7 +32,7 @@ TEST(ConfigFolder, SaveAsOfANewConfigurationOpensThereAndAddsTheExtension) {
     };
     for (const Case& c : {Case{"pads", "pads.vlz"}, Case{"pads.cfg", "pads.cfg"},
                           Case{".pads", ".pads.vlz"}, Case{"my.dir/pads", "my.dir/pads.vlz"}}) {
-        Desk d;
+        SessionDesk d;
         new_click(d.session, d.services, NewMode::New);
         d.dialogs.answers = {std::string(kConfigFolder) + c.typed};
         EXPECT_EQ(save_click(d.session, d.services, SaveMode::SaveAs), SaveOutcome::Saved);
@@ -42,7 +42,7 @@ TEST(ConfigFolder, SaveAsOfANewConfigurationOpensThereAndAddsTheExtension) {
 }
 
 TEST(ConfigFolder, LoadOpensInTheSelectedEntrysFolderElseTheConfigurationFolder) {
-    Desk d;
+    SessionDesk d;
     d.dialogs.answers = {std::nullopt, std::nullopt};
     load_click(d.session, d.services, true, "");
     d.putFile("/media/pads/a.vlz");

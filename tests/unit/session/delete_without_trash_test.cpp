@@ -2,7 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "desk.h"
+#include "common/session.h"
 #include "session/document_close.h"
 #include "session/document_open.h"
 
@@ -13,7 +13,7 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 TEST(DeleteWithoutTrash, AsksToDeletePermanentlyNoKeepsFileAndEntryYesRemovesBoth) {
-    Desk d;
+    SessionDesk d;
     d.putFile("/media/stick/pad.vlz");
     load_click(d.session, d.services, false, "/media/stick/pad.vlz");
     d.trash.trashError = runtimeError(err::PathFileAccessError);

