@@ -22,18 +22,6 @@ export VELLORAN_HIDLINK=/nonexistent SDL_VIDEODRIVER=dummy
 "$bin/velloran" --virtual-devices "Demo Pad:4" >"$work/editor.log" 2>&1 &
 editor_pid=$!
 
-wait_window() {
-    local found=
-    for _ in $(seq 100); do
-        kill -0 "$editor_pid" 2>/dev/null || fail "the editor ended"
-        found=$(visible_window "$1")
-        [ -n "$found" ] && break
-        sleep 0.1
-    done
-    [ -n "$found" ] || fail "no window '$1'"
-    echo "$found"
-}
-answer() { xdotool windowfocus --sync "$(wait_window "$1")" key Return; }
 keys() {
     xdotool windowfocus --sync "$window" key --delay 60 "$@"
     sleep 0.3

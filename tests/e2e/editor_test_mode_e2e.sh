@@ -58,20 +58,8 @@ cp "$fixture" "$config"
     >"$work/editor.log" 2>&1 &
 editor_pid=$!
 
-wait_window() {
-    local found=
-    for _ in $(seq 100); do
-        kill -0 "$editor_pid" 2>/dev/null || fail "the editor ended"
-        [ -n "$(visible_window '^No Input Devices$')" ] && fail "the virtual pad was not found"
-        found=$(visible_window "$1")
-        [ -n "$found" ] && break
-        sleep 0.1
-    done
-    [ -n "$found" ] || fail "no window '$1'"
-    echo "$found"
-}
-answer() { xdotool windowfocus --sync "$(wait_window "$1")" key Return; }
 
+unwanted_window='^No Input Devices$'  # the virtual pad was not found
 window=$(wait_window '^Velloran Ver\. 1\.4\.9 \(Beta\)$')
 
 # Pixels of the screen: "find_colour RUN R G B" prints the centre of the first run of at least

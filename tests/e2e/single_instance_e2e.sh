@@ -22,23 +22,12 @@ other_x_pid=
 other_pid=
 trap '[ -n "$other_pid" ] && kill "$other_pid" 2>/dev/null; [ -n "$other_x_pid" ] && kill "$other_x_pid" 2>/dev/null; cleanup' EXIT
 
-wait_visible() {  # name pattern: prints the window once it shows
-    local found=
-    for _ in $(seq 150); do
-        kill -0 "$editor_pid" 2>/dev/null || fail "the first editor ended"
-        found=$(visible_window "$1")
-        [ -n "$found" ] && break
-        sleep 0.1
-    done
-    [ -n "$found" ] || fail "no window '$1'"
-    echo "$found"
-}
 
 config="$work/pad.vlz"
 cp "$fixture" "$config"
 "$bin/velloran" >"$work/editor.log" 2>&1 &
 editor_pid=$!
-notice=$(wait_visible '^No Input Devices$')
+notice=$(wait_window '^No Input Devices$')
 
 started=$(date +%s%N)
 timeout 5 "$bin/velloran" "$config" >"$work/second.log" 2>&1 || fail "the second start ended with $?"
@@ -47,7 +36,7 @@ echo "the second start handed over and ended after $took ms"
 [ "$took" -le 2000 ] || fail "the second start took $took ms"
 
 xdotool windowfocus --sync "$notice" key Return
-wait_visible "$title" >/dev/null
+wait_window "$title" >/dev/null
 loaded=
 for _ in $(seq 50); do
     grep -qF "path=$config" "$work/settings.ini" 2>/dev/null && loaded=yes && break

@@ -42,3 +42,21 @@ start_x_session() {
 }
 
 visible_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true; }
+
+# Prints the first visible window whose name matches $1 once it shows. Fails when the editor
+# ($editor_pid) ends first, when a window matching $unwanted_window shows, or after 15 s.
+wait_window() {
+    local found=
+    for _ in $(seq 150); do
+        kill -0 "$editor_pid" 2>/dev/null || fail "the editor ended"
+        if [ -n "${unwanted_window:-}" ] && [ -n "$(visible_window "$unwanted_window")" ]; then
+            fail "window '$unwanted_window' showed"
+        fi
+        found=$(visible_window "$1")
+        [ -n "$found" ] && break
+        sleep 0.1
+    done
+    [ -n "$found" ] || fail "no window '$1'"
+    echo "$found"
+}
+answer() { xdotool windowfocus --sync "$(wait_window "$1")" key Return; }
