@@ -66,7 +66,12 @@ int main(int argc, char* argv[]) {
     window.setDeviceDetection([&devices] { return devices.detect(); });
     NiceProcessPriority priority;
     SteadyClock clock;
+    const auto notice = [&window](const std::string& text) {
+        window.session().feedback = text;  // the feedback line beside the command buttons
+        window.showSession(MainWindow::TableChange::None);
+    };
     LiveInput live(window, LiveInputParts{.devices = devices,
+                                          .openOutput = systemKeyOutput(notice),
                                           .priority = priority,
                                           .clock = clock,
                                           .testOutputMirror = options.testOutputLog});

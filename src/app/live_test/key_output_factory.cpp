@@ -24,12 +24,15 @@ private:
 
 }  // namespace
 
-KeyOutputFactory systemKeyOutput() {
+KeyOutputFactory systemKeyOutput(std::function<void(const std::string&)> notice) {
     auto kept = std::make_shared<OpenedKeyOutput>();
-    return [kept]() -> OpenedKeyOutput {
+    return [kept, notice]() -> OpenedKeyOutput {
         if (!kept->output) {
             KeyOutputPlaces places;
-            places.notice = [](const std::string& text) { std::cerr << text << std::endl; };
+            places.notice = [notice](const std::string& text) {
+                std::cerr << text << std::endl;
+                if (notice) notice(text);
+            };
             *kept = openKeyOutput(places);
         }
         if (!kept->output) return {nullptr, kept->choice, ""};
