@@ -29,10 +29,8 @@ std::vector<MappingRow> realisticRows(int buttons) {
         row.cell(col::DeviceId) = b % 2 ? Cell{"Flight Yoke", Tag::text("{4A1B2C30-7D8E-11EF}")}
                                         : Cell{"Board", Tag::text("HID#VID_1D50&PID_6102")};
         row.setFlag(col::Repeat, b % 3 == 0);
-        row.setFlag(col::Rotary, false);
         row.cell(col::Multiplier) = Cell{"1X", Tag::number(1)};
         row.cell(col::Description) = Cell{b == 1 ? "Frein à main" : " ", Tag::boolean(true)};
-        for (int c : {col::NumLock, col::CapsLock, col::ScrollLock}) row.setFlag(c, false);
         for (int c = col::FirstPress; c <= col::LastStep; ++c) {
             row.cell(c) = Cell{" ", Tag::text(" ")};
         }

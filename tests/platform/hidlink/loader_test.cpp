@@ -78,27 +78,25 @@ protected:
     ScopedEnv sim{"HIDLINK_SIM_FILE", file.string()};
 };
 
-TEST_F(HidBackendOverSimulator, DevicesFromTheRecords) {
-    const auto devices = detect("board BLANK 0 No buttons\nboard A 32 Panel A\nboard B 4\n");
+// The backend may go first: the devices keep the library loaded.
+TEST_F(HidBackendOverSimulator, DevicesFromTheRecordsReadAllChangesInOrder) {
+    auto backend = makeHidBackend();
+    writeBytes(file, "board BLANK 0 No buttons\nboard A 32 Panel A\nboard B 4\npress A 4\n");
+    const auto devices = backend->detect();
+    backend.reset();
     ASSERT_EQ(devices.size(), 2u);
-    const DetectedDevice& a = devices[0]->info();
-    EXPECT_EQ(a.kind, DeviceKind::Hid);
-    EXPECT_EQ(a.identity, "A");
-    EXPECT_EQ(a.displayName, "Panel A");
-    EXPECT_EQ(a.buttonCount, 32);
-    EXPECT_EQ(a.hidIndex, 1) << "the blank board keeps record 0";
+    const DetectedDevice& info = devices[0]->info();
+    EXPECT_EQ(info.kind, DeviceKind::Hid);
+    EXPECT_EQ(info.identity, "A");
+    EXPECT_EQ(info.displayName, "Panel A");
+    EXPECT_EQ(info.buttonCount, 32);
+    EXPECT_EQ(info.hidIndex, 1) << "the blank board keeps record 0";
     EXPECT_EQ(devices[1]->info().hidIndex, 2);
-}
 
-TEST_F(HidBackendOverSimulator, ReadsAllChangesInOrder) {
-    const auto devices = detect("board A 32\npress A 4\n");
-    ASSERT_EQ(devices.size(), 1u);
     InputDevice& a = *devices[0];
     std::vector<ButtonChange> changes;
     EXPECT_EQ(a.read(changes), ReadStatus::NewData);
     EXPECT_EQ(changes, (std::vector<ButtonChange>{{4, true}}));
-    EXPECT_TRUE(a.pressed(4));
-
     changes.clear();
     EXPECT_EQ(a.read(changes), ReadStatus::NoChange);
     appendFile(file, "press A 9\nrelease A 9\nrelease A 4\npress A 32\n");
@@ -120,18 +118,6 @@ TEST_F(HidBackendOverSimulator, FailureAndGone) {
 
     writeBytes(file, "board A 8\npress A 1\n");
     EXPECT_EQ(devices[1]->read(changes), ReadStatus::Gone);
-}
-
-TEST_F(HidBackendOverSimulator, DevicesOutliveTheirBackend) {
-    auto backend = makeHidBackend();
-    writeBytes(file, "board A 8\n");
-    auto devices = backend->detect();
-    backend.reset();
-    ASSERT_EQ(devices.size(), 1u);
-    appendFile(file, "press A 2\n");
-    std::vector<ButtonChange> changes;
-    EXPECT_EQ(devices[0]->read(changes), ReadStatus::NewData);
-    EXPECT_EQ(changes, (std::vector<ButtonChange>{{2, true}}));
 }
 
 }  // namespace

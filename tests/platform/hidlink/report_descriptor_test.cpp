@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -28,58 +29,53 @@ bool apply(const ReportLayout& layout, const std::vector<std::uint8_t>& report, 
     return applyReport(layout, report, state);
 }
 
-TEST(ReportDescriptor, ButtonBoxWithoutAxes) {
-    const auto layout = parseReportDescriptor(kButtonBox32);
-    ASSERT_TRUE(layout);
-    EXPECT_EQ(layout->buttonCount, 32);
-    EXPECT_FALSE(layout->usesReportIds);
-    EXPECT_EQ(layout->inputLengths, (std::map<int, std::size_t>{{0, 4}}));
-
-    State state{};
-    EXPECT_TRUE(apply(*layout, {0x01, 0x00, 0x00, 0x80}, state));
-    EXPECT_EQ(pressedButtons(state), (std::vector<int>{1, 32}));
-    EXPECT_TRUE(apply(*layout, {0x00, 0x04, 0x00, 0x00}, state));
-    EXPECT_EQ(pressedButtons(state), (std::vector<int>{11}));
-}
-
-TEST(ReportDescriptor, GamepadButtonsBehindAxesAndHat) {
-    const auto layout = parseReportDescriptor(kGamepad12);
-    ASSERT_TRUE(layout);
-    EXPECT_EQ(layout->buttonCount, 12);
-    EXPECT_EQ(layout->inputLengths, (std::map<int, std::size_t>{{0, 8}}))
-        << "the output report does not count";
-
-    State state{};
-    // Axes centred, hat null (0x0F), buttons 1 and 12 down, vendor bits set.
-    const std::vector<std::uint8_t> report = {0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x1F, 0x80, 0xFF};
-    EXPECT_TRUE(apply(*layout, report, state));
-    EXPECT_EQ(pressedButtons(state), (std::vector<int>{1, 12}));
-    // Only the sticks move: the buttons stay.
-    EXPECT_TRUE(apply(*layout, {0x00, 0xFF, 0x10, 0x7F, 0x7F, 0x1F, 0x80, 0x00}, state));
-    EXPECT_EQ(pressedButtons(state), (std::vector<int>{1, 12}));
-}
-
-TEST(ReportDescriptor, PanelWithReportIds) {
-    const auto layout = parseReportDescriptor(kPanel256);
-    ASSERT_TRUE(layout);
-    EXPECT_EQ(layout->buttonCount, 256);
-    EXPECT_TRUE(layout->usesReportIds);
-    EXPECT_EQ(layout->inputLengths, (std::map<int, std::size_t>{{1, 33}, {2, 2}}));
-
-    State state{};
-    std::vector<std::uint8_t> buttons(33, 0);
-    buttons[0] = 1;
-    buttons[1] = 0x02;   // button 2
-    buttons[32] = 0x80;  // button 256
-    EXPECT_TRUE(apply(*layout, buttons, state));
-    EXPECT_EQ(pressedButtons(state), (std::vector<int>{2, 256}));
-    // The throttle report carries no buttons and changes none.
-    EXPECT_TRUE(apply(*layout, {2, 0xFF}, state));
-    EXPECT_EQ(pressedButtons(state), (std::vector<int>{2, 256}));
-    // Unknown IDs and short reports are refused.
-    EXPECT_FALSE(apply(*layout, {3, 0xFF}, state));
-    EXPECT_FALSE(apply(*layout, {1, 0xFF}, state));
-    EXPECT_FALSE(apply(*layout, {}, state));
+// The boards the fake hidraw tree uses: button bits behind axes and a hat, vendor bits, an output
+// report that does not count, and numbered reports of which one carries no buttons.
+TEST(ReportDescriptor, BoardsLayoutsAndReports) {
+    struct Step {
+        std::vector<std::uint8_t> report;
+        bool accepted;
+        std::vector<int> pressed;
+    };
+    struct Board {
+        const char* what;
+        std::vector<std::uint8_t> descriptor;
+        int buttons;
+        bool reportIds;
+        std::map<int, std::size_t> lengths;
+        std::vector<Step> steps;
+    };
+    std::vector<std::uint8_t> panelButtons(33, 0);
+    panelButtons[0] = 1;
+    panelButtons[1] = 0x02;   // button 2
+    panelButtons[32] = 0x80;  // button 256
+    const Board boards[] = {
+        {"box", kButtonBox32, 32, false, {{0, 4}},
+         {{{0x01, 0x00, 0x00, 0x80}, true, {1, 32}}, {{0x00, 0x04, 0x00, 0x00}, true, {11}}}},
+        {"gamepad: axes centred, hat null, then only the sticks move", kGamepad12, 12, false,
+         {{0, 8}},
+         {{{0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x1F, 0x80, 0xFF}, true, {1, 12}},
+          {{0x00, 0xFF, 0x10, 0x7F, 0x7F, 0x1F, 0x80, 0x00}, true, {1, 12}}}},
+        {"panel: the throttle report, an unknown id, a short report, none", kPanel256, 256, true,
+         {{1, 33}, {2, 2}},
+         {{panelButtons, true, {2, 256}}, {{2, 0xFF}, true, {2, 256}}, {{3, 0xFF}, false, {}},
+          {{1, 0xFF}, false, {}}, {{}, false, {}}}},
+    };
+    for (const Board& b : boards) {
+        SCOPED_TRACE(b.what);
+        const auto layout = parseReportDescriptor(b.descriptor);
+        ASSERT_TRUE(layout);
+        EXPECT_EQ(layout->buttonCount, b.buttons);
+        EXPECT_EQ(layout->usesReportIds, b.reportIds);
+        EXPECT_EQ(layout->inputLengths, b.lengths);
+        State state{};
+        for (const Step& step : b.steps) {
+            EXPECT_EQ(apply(*layout, step.report, state), step.accepted);
+            if (step.accepted) {
+                EXPECT_EQ(pressedButtons(state), step.pressed);
+            }
+        }
+    }
 }
 
 TEST(ReportDescriptor, ItemForms) {

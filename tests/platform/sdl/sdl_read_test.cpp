@@ -7,7 +7,6 @@ namespace {
 
 TEST_F(SdlJoystickTest, ChangesArriveInOrderWithShortPressesBetweenPasses) {
     auto pads = attach("Velloran Test Pad:12,Velloran Test Pad:12");
-    ASSERT_EQ(pads.size(), 2u);
     const auto devices = detect();
     ASSERT_EQ(devices.size(), 2u);
     settle(devices);
@@ -44,7 +43,6 @@ TEST_F(SdlJoystickTest, ChangesArriveInOrderWithShortPressesBetweenPasses) {
 TEST_F(SdlJoystickTest, APassAfterAPauseStartsFromTheCurrentState) {
     start(std::chrono::milliseconds(50));
     auto pads = attach("Velloran Test Pad:12");
-    ASSERT_EQ(pads.size(), 1u);
     const auto devices = detect();
     ASSERT_EQ(devices.size(), 1u);
 

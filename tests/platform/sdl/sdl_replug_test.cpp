@@ -7,7 +7,6 @@ namespace {
 
 TEST_F(SdlJoystickTest, AnUnpluggedPadWorksAgainAfterReplugAndAcquire) {
     auto pads = attach("Velloran Test Pad:8");
-    ASSERT_EQ(pads.size(), 1u);
     const auto devices = detect();
     ASSERT_EQ(devices.size(), 1u);
     InputDevice& device = *devices[0];
@@ -43,7 +42,6 @@ TEST_F(SdlJoystickTest, AnUnpluggedPadWorksAgainAfterReplugAndAcquire) {
 
 TEST_F(SdlJoystickTest, AcquireDoesNotTakeAPadAnotherDeviceReads) {
     auto pads = attach("Velloran Test Pad:8,Velloran Test Pad:8");
-    ASSERT_EQ(pads.size(), 2u);
     const auto devices = detect();
     ASSERT_EQ(devices.size(), 2u);
     settle(devices);
