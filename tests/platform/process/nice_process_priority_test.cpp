@@ -42,22 +42,14 @@ protected:
     NiceProcessPriority priority_;
 };
 
-TEST_F(NiceProcessPriorityTest, HighAndNormalRoundTrip) {
+// Every thread of the process is raised, not only the calling one.
+TEST_F(NiceProcessPriorityTest, HighAndNormalRoundTripOnEveryThread) {
     EXPECT_EQ(priority_.get(), priority::Normal);
     if (!mayRaise()) {
         EXPECT_EQ(priority_.set(priority::High), priority::Normal);
         EXPECT_EQ(niceOf(0), 0);
         GTEST_SKIP() << "raising is not permitted here: only the refused change was checked";
     }
-    EXPECT_EQ(priority_.set(priority::High), priority::High);
-    EXPECT_EQ(niceOf(0), kHighNice);
-    EXPECT_EQ(priority_.get(), priority::High);
-    EXPECT_EQ(priority_.set(priority::Normal), priority::Normal);
-    EXPECT_EQ(niceOf(0), 0);
-}
-
-TEST_F(NiceProcessPriorityTest, EveryThreadOfTheProcessIsRaised) {
-    if (!mayRaise()) GTEST_SKIP() << "raising is not permitted here";
     std::promise<pid_t> tidPromise;
     std::atomic<bool> done{false};
     std::thread worker([&] {
@@ -66,8 +58,11 @@ TEST_F(NiceProcessPriorityTest, EveryThreadOfTheProcessIsRaised) {
     });
     const pid_t tid = tidPromise.get_future().get();
     EXPECT_EQ(priority_.set(priority::High), priority::High);
+    EXPECT_EQ(niceOf(0), kHighNice);
     EXPECT_EQ(niceOf(tid), kHighNice);
+    EXPECT_EQ(priority_.get(), priority::High);
     EXPECT_EQ(priority_.set(priority::Normal), priority::Normal);
+    EXPECT_EQ(niceOf(0), 0);
     EXPECT_EQ(niceOf(tid), 0);
     done = true;
     worker.join();
