@@ -12,10 +12,8 @@ namespace velloran {
 class XDisplayTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (xvfbProgram().empty()) {
-            GTEST_SKIP() << "Xvfb is not installed (package xvfb): the X output is not tested";
-        }
         server_ = std::make_unique<XvfbServer>();
+        if (!server_->installed()) GTEST_SKIP() << server_->problem() << ": X output not tested";
         ASSERT_TRUE(server_->running()) << server_->problem();
         window_ = std::make_unique<KeyWindow>(server_->display());
         ASSERT_TRUE(window_->ok()) << "no focused window on " << server_->display();

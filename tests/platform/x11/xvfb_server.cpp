@@ -6,8 +6,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <sstream>
 
 namespace velloran {
 namespace {
@@ -16,28 +14,13 @@ constexpr int kStartTimeoutMs = 10000;
 
 }  // namespace
 
-std::string xvfbProgram() {
-    const char* path = std::getenv("PATH");
-    std::istringstream dirs(path != nullptr ? path : "/usr/bin:/bin");
-    for (std::string dir; std::getline(dirs, dir, ':');) {
-        const std::string candidate = dir + "/Xvfb";
-        if (::access(candidate.c_str(), X_OK) == 0) return candidate;
-    }
-    return "";
-}
-
 XvfbServer::XvfbServer(const std::vector<std::string>& extraArgs) {
-    const std::string program = xvfbProgram();
-    if (program.empty()) {
-        problem_ = "Xvfb is not installed (package xvfb)";
-        return;
-    }
     int ready[2];
     if (::pipe(ready) != 0) {
         problem_ = "no pipe for Xvfb";
         return;
     }
-    std::vector<std::string> args = {program,     "-displayfd", std::to_string(ready[1]),
+    std::vector<std::string> args = {"Xvfb",     "-displayfd", std::to_string(ready[1]),
                                      "-nolisten", "tcp",        "-screen",
                                      "0",         "320x240x24"};
     args.insert(args.end(), extraArgs.begin(), extraArgs.end());
@@ -50,7 +33,7 @@ XvfbServer::XvfbServer(const std::vector<std::string>& extraArgs) {
         std::vector<char*> argv;
         for (std::string& arg : args) argv.push_back(arg.data());
         argv.push_back(nullptr);
-        ::execv(argv[0], argv.data());
+        ::execvp(argv[0], argv.data());
         ::_exit(127);
     }
     ::close(ready[1]);
@@ -65,7 +48,11 @@ XvfbServer::XvfbServer(const std::vector<std::string>& extraArgs) {
     }
     ::close(ready[0]);
     if (pid_ < 0 || number.empty()) {
-        problem_ = "Xvfb did not start";
+        int status = 0;
+        installed_ = !(pid_ > 0 && ::waitpid(pid_, &status, 0) == pid_ && WIFEXITED(status) &&
+                       WEXITSTATUS(status) == 127);
+        problem_ = installed_ ? "Xvfb did not start" : "Xvfb is not installed (package xvfb)";
+        pid_ = -1;
         return;
     }
     display_ = ":" + number;

@@ -17,6 +17,8 @@ public:
     XvfbServer& operator=(const XvfbServer&) = delete;
 
     bool running() const { return problem_.empty(); }
+    // False when no Xvfb program is on PATH.
+    bool installed() const { return installed_; }
     // Why the server is not running; "" while it runs.
     const std::string& problem() const { return problem_; }
     // ":N"
@@ -24,11 +26,10 @@ public:
 
 private:
     pid_t pid_ = -1;
+    bool installed_ = true;
     std::string display_;
     std::string problem_;
 };
 
-// The Xvfb program found on PATH, "" when it is not installed.
-std::string xvfbProgram();
 
 }  // namespace velloran
