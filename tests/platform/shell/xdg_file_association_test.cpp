@@ -47,10 +47,6 @@ void write(const fs::path& file, const std::string& content) {
     std::ofstream(file) << content;
 }
 
-std::string selfPath() {
-    return fs::read_symlink("/proc/self/exe").string();
-}
-
 class XdgAssociation : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -59,7 +55,8 @@ protected:
     }
 
     XdgFileAssociation association() {
-        return XdgFileAssociation(store_, xdgDataHome(), {(root_ / "system/").string()}, selfPath(),
+        return XdgFileAssociation(store_, xdgDataHome(), {(root_ / "system/").string()},
+                                  fs::read_symlink("/proc/self/exe").string(),
                                   "/usr/share/velloran/default.ico");
     }
 
@@ -79,11 +76,9 @@ protected:
         return s;
     }
 
-    // The tools' environment: this data folder, no desktop of the user's.
-    std::string env(const char* desktop) const {
-        return "env XDG_DATA_HOME=" + quoted(data_) +
-               " XDG_CONFIG_HOME=" + quoted(root_ / "config") + " XDG_CURRENT_DESKTOP=" + desktop +
-               " GIO_USE_VFS=local ";
+    // The tools see this data folder (set below for the whole test) and no desktop of the user's.
+    static std::string env(const char* desktop) {
+        return std::string("env XDG_CURRENT_DESKTOP=") + desktop + " GIO_USE_VFS=local ";
     }
 
     testing::TempFolder folder_;
