@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "common/fixtures.h"
+#include "common/rows.h"
 #include "common/temp_folder.h"
 #include "file_format/configuration_file.h"
 #include "fs/posix_file_system.h"
@@ -20,36 +20,20 @@ namespace {
 
 namespace fsys = std::filesystem;
 
-// A configuration as users have them: two devices, several buttons, some macros filled.
+// A configuration as users have them: two devices, some macros, an accented description.
 std::vector<MappingRow> realisticRows(int buttons) {
     std::vector<MappingRow> rows;
     for (int b = 1; b <= buttons; ++b) {
-        MappingRow row;
-        row.text = std::to_string(b);
-        row.cell(col::DeviceId) = b % 2 ? Cell{"Flight Yoke", Tag::text("{4A1B2C30-7D8E-11EF}")}
-                                        : Cell{"Board", Tag::text("HID#VID_1D50&PID_6102")};
-        row.setFlag(col::Repeat, b % 3 == 0);
-        row.cell(col::Multiplier) = Cell{"1X", Tag::number(1)};
-        row.cell(col::Description) = Cell{b == 1 ? "Frein à main" : " ", Tag::boolean(true)};
-        for (int c = col::FirstPress; c <= col::LastStep; ++c) {
-            row.cell(c) = Cell{" ", Tag::text(" ")};
-        }
-        row.cell(col::FirstPress) = Cell{"SHIFT + A", Tag::text("A")};
-        row.cell(col::FirstPress + 1) = Cell{"A", Tag::text("A")};
-        row.cell(col::FirstRelease) = Cell{"CTRL + Z", Tag::text("Z")};
-        rows.push_back(std::move(row));
+        rows.push_back(testing::row(b % 2 ? "{4A1B2C30-7D8E-11EF}" : "HID#VID_1D50&PID_6102", b,
+                                    {{"SHIFT + A", "A"}, testing::key("A")}, {{"CTRL + Z", "Z"}}));
+        rows.back().setFlag(col::Repeat, b % 3 == 0);
+        rows.back().cell(col::Description) = Cell{b == 1 ? "Frein à main" : " ", Tag::boolean(true)};
     }
     return rows;
 }
 
-std::string contentOf(const fsys::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void putFile(const fsys::path& p, const std::string& bytes) {
-    std::ofstream(p, std::ios::binary) << bytes;
-}
+using testing::readBytes;
+using testing::writeBytes;
 
 std::vector<std::string> entriesOf(const fsys::path& dir) {
     std::vector<std::string> names;
@@ -72,7 +56,7 @@ TEST_F(DurableSave, DiskFullAtAnyByteLeavesTheOldFileAndNoTemporary) {
     const std::string old = serializeConfiguration(realisticRows(2));
     const std::vector<MappingRow> rows = realisticRows(6);
     const std::size_t size = serializeConfiguration(rows).size();
-    putFile(target, old);
+    writeBytes(target, old);
 
     for (std::size_t limit = 0; limit < size; ++limit) {
         std::size_t written = 0;
@@ -89,13 +73,13 @@ TEST_F(DurableSave, DiskFullAtAnyByteLeavesTheOldFileAndNoTemporary) {
         ASSERT_TRUE(failure) << "failing after " << limit << " bytes";
         EXPECT_EQ(failure->error, (RuntimeError{61, "Disk full"})) << limit;
         EXPECT_EQ(failure->box, (Message{Icon::Critical, "File IO Error", "Disk full"})) << limit;
-        ASSERT_EQ(contentOf(target), old) << "failing after " << limit << " bytes";
+        ASSERT_EQ(readBytes(target), old) << "failing after " << limit << " bytes";
         ASSERT_EQ(entriesOf(dir), std::vector<std::string>{"flight.vlz"}) << limit;
     }
 
     fs.setWriteFunction(&::write);
     EXPECT_FALSE(saveConfiguration(fs, target, rows));
-    EXPECT_EQ(contentOf(target), serializeConfiguration(rows));
+    EXPECT_EQ(readBytes(target), serializeConfiguration(rows));
     EXPECT_EQ(entriesOf(dir), std::vector<std::string>{"flight.vlz"});
 }
 
@@ -104,7 +88,7 @@ TEST_F(DurableSave, ReadOnlyFileInReadOnlyFolderReportsPermissionDeniedAndKeepsT
         GTEST_SKIP() << "running as root: folder permissions do not stop root from writing";
     }
     const std::string old = serializeConfiguration(realisticRows(1));
-    putFile(target, old);
+    writeBytes(target, old);
     ASSERT_EQ(::chmod(target.c_str(), 0400), 0);
     ASSERT_EQ(::chmod(dir.c_str(), 0500), 0);
 
@@ -112,20 +96,20 @@ TEST_F(DurableSave, ReadOnlyFileInReadOnlyFolderReportsPermissionDeniedAndKeepsT
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->error.number, 70);
     EXPECT_EQ(failure->box, (Message{Icon::Critical, "File IO Error", "Permission denied"}));
-    EXPECT_EQ(contentOf(target), old);
+    EXPECT_EQ(readBytes(target), old);
     EXPECT_EQ(entriesOf(dir), std::vector<std::string>{"flight.vlz"});
 }
 
 TEST_F(DurableSave, SymlinkedTargetStaysALink) {
     fsys::create_directory(dir / "real");
     const fsys::path real = dir / "real" / "flight.vlz";
-    putFile(real, serializeConfiguration(realisticRows(1)));
+    writeBytes(real, serializeConfiguration(realisticRows(1)));
     fsys::create_symlink("real/flight.vlz", target);
 
     const auto rows = realisticRows(4);
     ASSERT_FALSE(saveConfiguration(fs, target, rows));
     EXPECT_TRUE(fsys::is_symlink(target));
-    EXPECT_EQ(contentOf(real), serializeConfiguration(rows));
+    EXPECT_EQ(readBytes(real), serializeConfiguration(rows));
     EXPECT_EQ(entriesOf(dir / "real"), std::vector<std::string>{"flight.vlz"});
 
     const auto loaded = loadConfiguration(fs, target, DeviceInventory{});

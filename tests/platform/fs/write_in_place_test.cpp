@@ -12,6 +12,8 @@
 #include <iterator>
 #include <string>
 
+#include "common/fixtures.h"
+#include "common/temp_folder.h"
 #include "fs/posix_file_system.h"
 
 namespace velloran {
@@ -22,27 +24,17 @@ constexpr uid_t kNobody = 65534;
 
 class WriteInPlace : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string templ = (fsys::temp_directory_path() / "vlz-inplace-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(templ.data()), nullptr);
-        dir = templ;
-        std::ofstream(file = dir / "pad.vlz") << "old content, longer than the new one";
-    }
-    void TearDown() override {
-        ::chmod(dir.c_str(), 0700);
-        fsys::remove_all(dir);
-    }
+    void SetUp() override { std::ofstream(file) << "old content, longer than the new one"; }
+    void TearDown() override { ::chmod(dir.c_str(), 0700); }
+
     static struct stat statOf(const fsys::path& p) {
         struct stat st {};
         EXPECT_EQ(::stat(p.c_str(), &st), 0);
         return st;
     }
-    static std::string contentOf(const fsys::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-
-    fsys::path dir, file;
+    testing::TempFolder scratch;
+    fsys::path dir = scratch.root();
+    fsys::path file = dir / "pad.vlz";
     PosixFileSystem fs;
 };
 
@@ -50,7 +42,7 @@ TEST_F(WriteInPlace, HardLinksStayOneFile) {
     fsys::create_hard_link(file, dir / "link.vlz");
     const ino_t inode = statOf(file).st_ino;
     ASSERT_FALSE(fs.writeFileAtomically(file, "new"));
-    EXPECT_EQ(contentOf(dir / "link.vlz"), "new");
+    EXPECT_EQ(testing::readBytes(dir / "link.vlz"), "new");
     EXPECT_EQ(statOf(file).st_ino, inode);
 }
 
@@ -72,7 +64,7 @@ TEST_F(WriteInPlace, WritableFileInAFolderThatTakesNoNewFile) {
     int status = -1;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    EXPECT_EQ(contentOf(file), "new");
+    EXPECT_EQ(testing::readBytes(file), "new");
     const struct stat after = statOf(file);
     EXPECT_EQ(after.st_ino, before.st_ino);
     EXPECT_EQ(after.st_uid, before.st_uid);
