@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "common/fixtures.h"
 #include "common/temp_folder.h"
 #include "settings/memory_store.h"
 #include "settings/settings_names.h"
@@ -40,11 +41,6 @@ std::pair<std::string, int> shell(const std::string& command) {
 
 std::string quoted(const fs::path& p) {
     return "'" + p.string() + "'";
-}
-
-void write(const fs::path& file, const std::string& content) {
-    fs::create_directories(file.parent_path());
-    std::ofstream(file) << content;
 }
 
 class XdgAssociation : public ::testing::Test {
@@ -110,7 +106,7 @@ TEST_F(XdgAssociation, InstalledEntryIsValidAndEditsConfigurationFiles) {
         GTEST_SKIP() << "xdg-mime or the database tools are missing: association not queried";
     }
     const fs::path file = root_ / "some.vlz";
-    write(file, "[Velloran]\n");
+    testing::writeBytes(file, "[Velloran]\n");
     if (onPath("gio")) {
         EXPECT_EQ(shell(env("GNOME") + "xdg-mime query filetype " + quoted(file)).first,
                   "application/vl-config");
@@ -130,15 +126,15 @@ TEST_F(XdgAssociation, RemovingLeavesTheDataFolderAsItWasBefore) {
         fs::remove_all(data_);
         fs::create_directories(data_);
         if (c.others) {
-            write(data_ / "mime/packages/other.xml",
+            testing::writeBytes(data_ / "mime/packages/other.xml",
                   "<?xml version=\"1.0\"?>\n<mime-info "
                   "xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
                   "<mime-type type=\"application/x-other\"><glob pattern=\"*.oth\"/>"
                   "</mime-type>\n</mime-info>\n");
-            write(data_ / "applications/other.desktop",
+            testing::writeBytes(data_ / "applications/other.desktop",
                   "[Desktop Entry]\nType=Application\nName=Other\nExec=other %f\n"
                   "MimeType=application/x-other;\n");
-            write(data_ / "applications/mimeapps.list",
+            testing::writeBytes(data_ / "applications/mimeapps.list",
                   "[Default Applications]\napplication/x-other=other.desktop;\n");
             runTool("update-mime-database", {(data_ / "mime").string()});
             runTool("update-desktop-database", {(data_ / "applications").string()});
@@ -159,8 +155,8 @@ TEST_F(XdgAssociation, RemovingLeavesTheDataFolderAsItWasBefore) {
 
 TEST_F(XdgAssociation, WithTheSystemsTypeAndEntryOnlyTheDefaultIsTheUsers) {
     association().reg_vlz(true);  // the user's own copies, from before the package came
-    write(root_ / "system/mime/application/vl-config.xml", "<mime-type/>\n");
-    write(root_ / "system/applications/velloran.desktop", "[Desktop Entry]\n");
+    testing::writeBytes(root_ / "system/mime/application/vl-config.xml", "<mime-type/>\n");
+    testing::writeBytes(root_ / "system/applications/velloran.desktop", "[Desktop Entry]\n");
     association().reg_vlz(true);
     EXPECT_EQ(snapshot(),
               (Snapshot{{"applications", "/"},

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QByteArray>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "common/fixtures.h"
 #include "common/settings_store_cases.h"
 #include "common/temp_folder.h"
 #include "settings/settings_names.h"
@@ -24,16 +24,7 @@ INSTANTIATE_TYPED_TEST_SUITE_P(Ini, SettingsStoreCases, IniBackend);
 
 class IniFile : public ::testing::Test {
 protected:
-    QByteArray contents() const {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
-    // Stands in for the other program writing the shared file.
-    void replaceContents(const QByteArray& text) const {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(text);
-    }
+    std::string contents() const { return testing::readBytes(path.toStdString()); }
 
     QTemporaryDir dir;
     QString path = dir.path() + "/not/yet/there/velloran.ini";
@@ -44,14 +35,13 @@ TEST_F(IniFile, EveryWriteReachesTheFileAtOnce) {
     store.SaveString(Root::CurrentUser, kConfigKey, settings::kRepeatRate, "500");
     store.SaveString(Root::CurrentUser, settings::userEntryPath("file1"), settings::kEntryIconPath,
                      "/icons/a b.png");
-    const QByteArray text = contents();
-    EXPECT_EQ(text.toStdString(),
+    EXPECT_EQ(contents(),
               "[CurrentUser]\n"
               "Software\\Velloran\\config\\RepeatRate=500\n"
               "Software\\Velloran\\user\\file1\\icon%20path=/icons/a b.png\n");
 
     store.DelKey(Root::CurrentUser, settings::userEntryPath("file1"));
-    EXPECT_FALSE(contents().contains("file1")) << contents().toStdString();
+    EXPECT_EQ(contents().find("file1"), std::string::npos) << contents();
 }
 
 TEST_F(IniFile, SeesWhatAnotherProgramWrote) {
@@ -59,7 +49,8 @@ TEST_F(IniFile, SeesWhatAnotherProgramWrote) {
     EXPECT_EQ(store.GetString(Root::CurrentUser, kConfigKey, settings::kRepeatRate), "500");
 
     // Hand-written, with other spellings of the key path and value names.
-    replaceContents(
+    // Stands in for the other program writing the shared file.
+    testing::writeBytes(path.toStdString(),
         "[currentuser\\SOFTWARE\\velloran\\Config]\nrepeatrate=1000\n"
         "[currentuser\\SOFTWARE\\velloran\\User\\file7]\npath=/c/x.vlz\n");
     EXPECT_EQ(store.GetString(Root::CurrentUser, kConfigKey, settings::kRepeatRate), "1000");
@@ -69,7 +60,7 @@ TEST_F(IniFile, SeesWhatAnotherProgramWrote) {
 
     // Our next write keeps the other program's entries and spellings.
     store.SaveString(Root::CurrentUser, kConfigKey, settings::kRotaryRate, "35");
-    EXPECT_EQ(contents().toStdString(),
+    EXPECT_EQ(contents(),
               "[currentuser]\n"
               "SOFTWARE\\velloran\\Config\\RotaryRate=35\n"
               "SOFTWARE\\velloran\\Config\\repeatrate=1000\n"
