@@ -7,18 +7,11 @@ namespace hidlink::test {
 
 // A button box: 32 buttons in a 4-byte report, no axes, no report ID.
 inline const std::vector<std::uint8_t> kButtonBox32 = {
-    0x05, 0x01,  // Usage Page (Generic Desktop)
-    0x09, 0x04,  // Usage (Joystick)
-    0xA1, 0x01,  // Collection (Application)
-    0x05, 0x09,  //   Usage Page (Button)
-    0x19, 0x01,  //   Usage Minimum (1)
-    0x29, 0x20,  //   Usage Maximum (32)
-    0x15, 0x00,  //   Logical Minimum (0)
-    0x25, 0x01,  //   Logical Maximum (1)
-    0x75, 0x01,  //   Report Size (1)
-    0x95, 0x20,  //   Report Count (32)
-    0x81, 0x02,  //   Input (Data, Variable, Absolute)
-    0xC0,        // End Collection
+    0x05, 0x01, 0x09, 0x04, 0xA1, 0x01,  // Generic Desktop, Joystick, Application
+    0x05, 0x09, 0x19, 0x01, 0x29, 0x20,  //   Button, Usage Minimum 1, Maximum 32
+    0x15, 0x00, 0x25, 0x01, 0x75, 0x01,  //   Logical 0..1, Report Size 1
+    0x95, 0x20, 0x81, 0x02,              //   Report Count 32, Input (Data, Variable, Absolute)
+    0xC0,                                // End Collection
 };
 
 // A USB gamepad: five 8-bit axes, a 4-bit hat, 12 buttons, 8 vendor bits (an 8-byte report), and

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "descriptors.h"
+#include "raw_records.h"
 #include "report_descriptor.h"
 
 namespace hidlink {
@@ -17,17 +18,6 @@ using test::kPanel256;
 
 using State = std::array<std::uint8_t, 512>;
 
-std::vector<int> pressedButtons(const State& s) {
-    std::vector<int> pressed;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i]) pressed.push_back(static_cast<int>(i) + 1);
-    }
-    return pressed;
-}
-
-bool apply(const ReportLayout& layout, const std::vector<std::uint8_t>& report, State& state) {
-    return applyReport(layout, report, state);
-}
 
 // The boards the fake hidraw tree uses: button bits behind axes and a hat, vendor bits, an output
 // report that does not count, and numbered reports of which one carries no buttons.
@@ -70,9 +60,9 @@ TEST(ReportDescriptor, BoardsLayoutsAndReports) {
         EXPECT_EQ(layout->inputLengths, b.lengths);
         State state{};
         for (const Step& step : b.steps) {
-            EXPECT_EQ(apply(*layout, step.report, state), step.accepted);
+            EXPECT_EQ(applyReport(*layout, step.report, state), step.accepted);
             if (step.accepted) {
-                EXPECT_EQ(pressedButtons(state), step.pressed);
+                EXPECT_EQ(test::pressedIn(state.data()), step.pressed);
             }
         }
     }
