@@ -50,18 +50,11 @@ TEST(HidBackendLoading, NoLibraryMeansNoDevices) {
 TEST(HidBackendLoading, FindsTheBuiltLibraryBesideTheProgram) {
     // Test programs live in the build's bin/, the libraries in lib/ beside it.
     ScopedEnv lib("VELLORAN_HIDLINK", std::nullopt);
-    TempFolder dir;
-    ScopedEnv sysfs("HIDLINK_SYSFS_ROOT", (dir.root() / "sys").string());
-    ScopedEnv dev("HIDLINK_DEV_ROOT", (dir.root() / "dev").string());
-    const auto device = dir.root() / "sys" / "class" / "hidraw" / "hidraw0" / "device";
-    writeBytes(device / "report_descriptor", hidlink::test::bytesOf(hidlink::test::kButtonBox32));
-    writeBytes(device / "uevent",
-               "HID_NAME=Box\nHID_PHYS=usb-1/input0\nHID_ID=0003:0000ABCD:00001234\n");
-    writeBytes(dir.root() / "dev" / "hidraw0", "");
-
+    hidlink::test::FakeHidrawTree tree;
+    tree.add(0, hidlink::test::kButtonBox32, "Box", "usb-1/input0");
     const auto devices = makeHidBackend()->detect();
     ASSERT_EQ(devices.size(), 1u);
-    EXPECT_EQ(devices[0]->info().identity, "usb-1/input0:ABCD:1234");
+    EXPECT_EQ(devices[0]->info().identity, "usb-1/input0:1D50:6102");
     EXPECT_EQ(devices[0]->info().buttonCount, 32);
 }
 
