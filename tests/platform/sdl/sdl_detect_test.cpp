@@ -65,7 +65,7 @@ TEST_F(SdlJoystickTest, ReadsAtMost128ButtonsOfADevice) {
     for (int b : {127, 128, 135}) SDL_JoystickSetVirtualButton(joystick, b, SDL_PRESSED);
     backend_->beginPass();
     const auto r = readAll(*devices[0]);
-    EXPECT_EQ(r.changes, downUp({{128, true}}));
+    EXPECT_EQ(r.changes, (Changes{{128, true}}));
     EXPECT_FALSE(devices[0]->pressed(136));
 
     SDL_JoystickClose(joystick);

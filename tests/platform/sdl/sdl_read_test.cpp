@@ -25,11 +25,11 @@ TEST_F(SdlJoystickTest, ChangesArriveInOrderWithShortPressesBetweenPasses) {
 
     auto r = readAll(*devices[0]);
     EXPECT_EQ(r.status, ReadStatus::NewData);
-    EXPECT_EQ(r.changes, downUp({{5, true}, {3, true}, {5, false}, {7, true}, {7, false}}));
+    EXPECT_EQ(r.changes, (Changes{{5, true}, {3, true}, {5, false}, {7, true}, {7, false}}));
     EXPECT_TRUE(devices[0]->pressed(3));
     EXPECT_FALSE(devices[0]->pressed(5));
     EXPECT_FALSE(devices[0]->pressed(7));
-    EXPECT_EQ(readAll(*devices[1]).changes, downUp({{1, true}}));
+    EXPECT_EQ(readAll(*devices[1]).changes, (Changes{{1, true}}));
 
     // Nothing new: neither a second read nor a pass without changes reports any.
     EXPECT_EQ(readAll(*devices[0]).status, ReadStatus::NoChange);
@@ -50,7 +50,7 @@ TEST_F(SdlJoystickTest, APassAfterAPauseStartsFromTheCurrentState) {
     pads[0].setButton(9, true);
     pads[0].pressAndRelease(2);
     backend_->beginPass();
-    EXPECT_EQ(readAll(*devices[0]).changes, downUp({{9, true}}));
+    EXPECT_EQ(readAll(*devices[0]).changes, (Changes{{9, true}}));
 
     pads[0].setButton(9, false);
     pads[0].pressAndRelease(4);
@@ -58,7 +58,7 @@ TEST_F(SdlJoystickTest, APassAfterAPauseStartsFromTheCurrentState) {
     updateVirtualJoysticks();
     std::this_thread::sleep_for(std::chrono::milliseconds(120));
     backend_->beginPass();
-    EXPECT_EQ(readAll(*devices[0]).changes, downUp({{6, true}, {9, false}}));
+    EXPECT_EQ(readAll(*devices[0]).changes, (Changes{{6, true}, {9, false}}));
 }
 
 TEST_F(SdlJoystickTest, ANewDetectionStartsFromTheCurrentState) {
@@ -73,7 +73,7 @@ TEST_F(SdlJoystickTest, ANewDetectionStartsFromTheCurrentState) {
     const auto devices = detect();
     ASSERT_EQ(devices.size(), 1u);
     backend_->beginPass();
-    EXPECT_EQ(readAll(*devices[0]).changes, downUp({{5, true}}));
+    EXPECT_EQ(readAll(*devices[0]).changes, (Changes{{5, true}}));
 }
 
 }  // namespace

@@ -15,13 +15,13 @@ TEST_F(SdlJoystickTest, AnUnpluggedPadWorksAgainAfterReplugAndAcquire) {
 
     pads[0].setButton(2, true);
     backend_->beginPass();
-    EXPECT_EQ(readAll(device).changes, downUp({{2, true}}));
+    EXPECT_EQ(readAll(device).changes, (Changes{{2, true}}));
 
     pads.clear();  // unplugged while button 2 is held
     backend_->beginPass();
     auto r = readAll(device);
     EXPECT_EQ(r.status, ReadStatus::NewData);
-    EXPECT_EQ(r.changes, downUp({{2, false}}));
+    EXPECT_EQ(r.changes, (Changes{{2, false}}));
     EXPECT_EQ(readAll(device).status, ReadStatus::NotAcquired);
     device.acquire();
     backend_->beginPass();
@@ -36,7 +36,7 @@ TEST_F(SdlJoystickTest, AnUnpluggedPadWorksAgainAfterReplugAndAcquire) {
 
     pads[0].pressAndRelease(6);
     backend_->beginPass();
-    EXPECT_EQ(readAll(device).changes, downUp({{6, true}, {6, false}}));
+    EXPECT_EQ(readAll(device).changes, (Changes{{6, true}, {6, false}}));
     EXPECT_EQ(device.info().identity, identity);
 }
 
@@ -60,8 +60,8 @@ TEST_F(SdlJoystickTest, AcquireDoesNotTakeAPadAnotherDeviceReads) {
     replugged[0].pressAndRelease(3);
     pads[0].setButton(5, true);
     backend_->beginPass();
-    EXPECT_EQ(readAll(*devices[0]).changes, downUp({{3, true}, {3, false}}));
-    EXPECT_EQ(readAll(*devices[1]).changes, downUp({{5, true}}));
+    EXPECT_EQ(readAll(*devices[0]).changes, (Changes{{3, true}, {3, false}}));
+    EXPECT_EQ(readAll(*devices[1]).changes, (Changes{{5, true}}));
 }
 
 }  // namespace

@@ -25,11 +25,7 @@ inline ReadResult readAll(InputDevice& device) {
     return r;
 }
 
-inline std::vector<ButtonChange> downUp(std::initializer_list<std::pair<int, bool>> changes) {
-    std::vector<ButtonChange> out;
-    for (auto [button, down] : changes) out.push_back(ButtonChange{button, down});
-    return out;
-}
+using Changes = std::vector<ButtonChange>;
 
 class SdlJoystickTest : public ::testing::Test {
 protected:
