@@ -4,9 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 
 #include "common/fixtures.h"
@@ -60,14 +58,7 @@ protected:
         Snapshot s;
         for (const auto& e : fs::recursive_directory_iterator(data_)) {
             const std::string rel = fs::relative(e.path(), data_).string();
-            if (e.is_directory()) {
-                s[rel] = "/";
-            } else {
-                std::ifstream in(e.path());
-                std::stringstream content;
-                content << in.rdbuf();
-                s[rel] = content.str();
-            }
+            s[rel] = e.is_directory() ? "/" : testing::readBytes(e.path());
         }
         return s;
     }
