@@ -15,27 +15,24 @@ std::vector<std::string> identities(const std::vector<std::unique_ptr<InputDevic
 
 TEST_F(SdlJoystickTest, IdenticalPadsGetDistinctIdentitiesThatStayAcrossDetections) {
     const auto pads = attach("Velloran Test Board:32,Velloran Test Pad:12,Velloran Test Pad:12");
-    ASSERT_EQ(pads.size(), 3u);
 
     const auto first = detect();
     ASSERT_EQ(first.size(), 3u);
     const auto ids = identities(first);
     EXPECT_TRUE(std::ranges::is_sorted(ids)) << ids[0] << " " << ids[1] << " " << ids[2];
 
-    std::vector<const DetectedDevice*> padInfos;
+    std::vector<std::string> padIds;  // the two pads, one model GUID with ordinals
     for (const auto& d : first) {
         EXPECT_EQ(d->info().kind, DeviceKind::Joystick);
-        if (d->info().displayName == "Velloran Test Pad")
-            padInfos.push_back(&d->info());
-        else
-            EXPECT_EQ(d->info().buttonCount, 32);
+        const bool pad = d->info().displayName == "Velloran Test Pad";
+        EXPECT_EQ(d->info().buttonCount, pad ? 12 : 32);
+        if (pad) padIds.push_back(d->info().identity);
     }
-    ASSERT_EQ(padInfos.size(), 2u);
-    const std::string& a = padInfos[0]->identity;
-    const std::string& b = padInfos[1]->identity;
-    EXPECT_EQ(padInfos[0]->buttonCount, 12);
+    ASSERT_EQ(padIds.size(), 2u);
+    const std::string& a = padIds[0];
+    const std::string& b = padIds[1];
     ASSERT_EQ(a.size(), b.size());
-    EXPECT_EQ(a.substr(0, a.size() - 1), b.substr(0, b.size() - 1));  // one model GUID
+    EXPECT_EQ(a.substr(0, a.size() - 1), b.substr(0, b.size() - 1));
     EXPECT_TRUE(a.ends_with("/#1")) << a;
     EXPECT_TRUE(b.ends_with("/#2")) << b;
 
