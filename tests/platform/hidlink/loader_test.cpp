@@ -60,11 +60,6 @@ TEST(HidBackendLoading, FindsTheBuiltLibraryBesideTheProgram) {
 
 class HidBackendOverSimulator : public ::testing::Test {
 protected:
-    std::vector<std::unique_ptr<InputDevice>> detect(const std::string& script) {
-        writeBytes(file, script);
-        return makeHidBackend()->detect();
-    }
-
     TempFolder dir;
     fsys::path file = dir.root() / "boards.txt";
     ScopedEnv lib{"VELLORAN_HIDLINK", HIDLINK_SIM_PATH};
@@ -101,7 +96,8 @@ TEST_F(HidBackendOverSimulator, DevicesFromTheRecordsReadAllChangesInOrder) {
 }
 
 TEST_F(HidBackendOverSimulator, FailureAndGone) {
-    auto devices = detect("board A 8\nboard B 8\n");
+    writeBytes(file, "board A 8\nboard B 8\n");
+    auto devices = makeHidBackend()->detect();
     ASSERT_EQ(devices.size(), 2u);
     std::vector<ButtonChange> changes;
     appendFile(file, "fail A\npress A 1\n");
