@@ -118,20 +118,5 @@ TEST_F(DurableSave, SymlinkedTargetStaysALink) {
     EXPECT_EQ(loaded.rows[0].cell(col::Description).text, "Frein à main");
 }
 
-TEST_F(DurableSave, UnreadableTargetsMapToTheLoadFollowUps) {
-    using FollowUp = LoadFailure::FollowUp;
-    auto missing = loadConfiguration(fs, dir / "missing.vlz", DeviceInventory{});
-    ASSERT_TRUE(missing.failure);
-    EXPECT_EQ(missing.failure->error.number, 53);
-    EXPECT_EQ(missing.failure->followUp, FollowUp::RemoveEntry);
-
-    fsys::create_directory(dir / "folder.vlz");
-    auto folder = loadConfiguration(fs, dir / "folder.vlz", DeviceInventory{});
-    ASSERT_TRUE(folder.failure);
-    EXPECT_EQ(folder.failure->error.number, 75);
-    EXPECT_EQ(folder.failure->followUp, FollowUp::CloseConfiguration);
-    EXPECT_EQ(folder.state, 0);
-}
-
 }  // namespace
 }  // namespace velloran

@@ -83,11 +83,14 @@ TEST_F(WriteInPlace, AReplacedFileKeepsItsOwnerAndMode) {
     EXPECT_EQ(after.st_mode & 07777, 0640u);
 }
 
+// A missing file and a path that is no regular file give the errors the load follow-ups key on.
 TEST_F(WriteInPlace, NoRegularFileGivesTheFolderErrorWithoutWaiting) {
     fsys::create_directory(dir / "folder.vlz");
     ASSERT_EQ(::mkfifo((dir / "fifo.vlz").c_str(), 0600), 0);
     const auto folderError = fs.readFile(dir / "folder.vlz");
     ASSERT_FALSE(folderError);
+    EXPECT_EQ(folderError.error().number, 75);
+    EXPECT_EQ(fs.readFile(dir / "missing.vlz").error().number, 53);
     for (const fsys::path& p : {dir / "fifo.vlz", fsys::path("/dev/zero")}) {
         EXPECT_EQ(fs.readFile(p).error(), folderError.error()) << p;
         EXPECT_EQ(fs.probeWritable(p), folderError.error()) << p;
