@@ -47,17 +47,12 @@ TEST(UinputEvents, BatchesBecomeFramesInRecordOrder) {
         {"lock toggle", {down(vk::NumLock), up(vk::NumLock)}, "+69 |-69 |"},
         {"interleaved", {down(A), down(B), up(A), up(B)}, "+30 +48 |-30 -48 |"},
         {"same key thrice", {down(A), up(A), down(A)}, "+30 |-30 |+30 |"},
+        {"records without a key code", {{0, false}, {0x59, false}, {0xE0, true}}, ""},
+        {"some without a key code", {{0, false}, down(vk::Shift), {0x7F, false}}, "+42 |"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(describe(uinputEventsOf(c.batch)), c.events) << c.what;
     }
-}
-
-TEST(UinputEvents, RecordsWithoutAKeyCodeAreLeftOut) {
-    const std::vector<KeyRecord> onlyUnmapped = {{0, false}, {0x59, false}, {0xE0, true}};
-    EXPECT_EQ(describe(uinputEventsOf(onlyUnmapped)), "");
-    const std::vector<KeyRecord> mixed = {{0, false}, down(vk::Shift), {0x7F, false}};
-    EXPECT_EQ(describe(uinputEventsOf(mixed)), "+42 |");
 }
 
 TEST(UinputEvents, TheKeyboardAdvertisesEveryKeyTheKeysCanProduce) {
