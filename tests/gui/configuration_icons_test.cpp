@@ -42,36 +42,25 @@ private slots:
     }
     void cleanup() { editor.reset(); }
 
-    void loadedAndNewConfigurationsShowOnePicture() {
+    void loadedAndNewShowOnePictureAndChangeIconTakesAConfigurationFile() {
         MainWindow& w = editor->start();
         const std::string loaded = load();
-        editor->action("BTnew")->trigger();
-        const std::string created = w.session().currentKey;
-        QCOMPARE(w.session().list.find(created)->iconPath, editor->paths().defaultIcon());
+        const QImage typePicture = listPicture(loaded);
+        QVERIFY(!typePicture.isNull());
 
-        QVERIFY(!listPicture(loaded).isNull());
-        QCOMPARE(listPicture(created), listPicture(loaded));
-    }
-
-    void changeIconTakesAConfigurationFile() {
-        MainWindow& w = editor->start();
-        const std::string key = load();
-        const QImage typePicture = listPicture(key);
-        const QString red = editor->dir.filePath(QStringLiteral("red.png"));
-        QImage picture(32, 32, QImage::Format_ARGB32);
-        picture.fill(Qt::red);
-        QVERIFY(picture.save(red, "PNG"));
-        editor->dialogs.answers = {red.toStdString()};
-        editor->action("BTicon")->trigger();
-        QVERIFY(listPicture(key) != typePicture);
-
+        // Change Icon takes a configuration file as its picture: the type's.
         const QString other = editor->dir.filePath(QStringLiteral("other.vlz"));
         QVERIFY(QFile(other).open(QIODevice::WriteOnly));
         editor->dialogs.answers = {other.toStdString()};
         editor->action("BTicon")->trigger();
         QVERIFY(editor->boxes.shown.empty());
-        QCOMPARE(w.session().list.find(key)->iconPath, other.toStdString());
-        QCOMPARE(listPicture(key), typePicture);
+        QCOMPARE(w.session().list.find(loaded)->iconPath, other.toStdString());
+        QCOMPARE(listPicture(loaded), typePicture);
+
+        editor->action("BTnew")->trigger();
+        const std::string created = w.session().currentKey;
+        QCOMPARE(w.session().list.find(created)->iconPath, editor->paths().defaultIcon());
+        QCOMPARE(listPicture(created), typePicture);
     }
 };
 

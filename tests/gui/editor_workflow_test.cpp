@@ -16,17 +16,9 @@
 #include "table/default_rows.h"
 
 using namespace velloran;
+using namespace velloran::testing;
 
 namespace {
-
-QString cell(const MainWindow& w, int row, int column) {
-    return w.controls().listView3->model()->index(row, column).data().toString();
-}
-
-QPoint cellCentre(const MainWindow& w, int row, int column) {
-    const MappingTableView& view = *w.controls().listView3;
-    return view.visualRect(view.model()->index(row, column)).center();
-}
 
 // A double click as the window system delivers it: press, release, press, double click,
 // release. (QTest's own double click on a widget is the double-click event alone.)
@@ -40,10 +32,6 @@ void doubleClick(QWidget* widget, QPoint pos) {
 
 void doubleClickCell(MainWindow& w, int row, int column) {
     doubleClick(w.controls().listView3->viewport(), cellCentre(w, row, column));
-}
-
-void clickCell(MainWindow& w, int row, int column, Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mouseClick(w.controls().listView3->viewport(), button, {}, cellCentre(w, row, column));
 }
 
 QPoint itemCentre(const MainWindow& w, const char* key) {
