@@ -131,7 +131,7 @@ private slots:
                     .flag(col::ScrollLock));
     }
 
-    void stepCellsAndRowsAreCleared() {
+    void stepCellsAndRowsAreClearedAndRightClicksOpenMenus() {
         MainWindow& w =
             shown(testing::padInventory(), writeConfiguration(tempPath("pad.vlz"), {"A", "B"}));
         MappingTable& table = *w.session().currentTable();
@@ -149,11 +149,8 @@ private slots:
         w.menus().tableMenu->findChild<QAction*>("MNClear")->trigger();
         QCOMPARE(cell(w, 0, col::FirstPress + 3), QString());
         QCOMPARE(cell(w, 1, col::Description), QString("B"));
-    }
 
-    void rightClicksOpenTheirMenus() {
-        MainWindow& w =
-            shown(testing::padInventory(), writeConfiguration(tempPath("pad.vlz"), {"A", "B"}));
+        // Right clicks open the table's and the list's menus.
         clickCell(w, 1, col::Rotary, Qt::RightButton);
         QTRY_VERIFY(w.menus().tableMenu->isVisible());
         QCOMPARE(w.session().currentTable()->selected, 1);
