@@ -54,6 +54,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!left.isVisible(), SplashWindow::kShowMs + 1000);
     }
 
+    // Return is driven in the window's own tests; the placement and leaving the box by the focus
+    // are seen here.
     void descriptionEditorSitsOverTheRowAndHandsItsTextOver() {
         // At 96 dpi: 50 twips are 3 pixels, 3300 twips 220.
         const DescriptionEditorGeometry g =
@@ -65,23 +67,15 @@ private slots:
         DescriptionEditor editor(&parent);
         QStringList committed;
         connect(&editor, &DescriptionEditor::committed, [&](const QString& t) { committed << t; });
+        auto* other = new QLineEdit(&parent);
         parent.show();
         QVERIFY(QTest::qWaitForWindowExposed(&parent));
-        editor.showAt(QRect(300, 50, 100, 20), "Fire");
-        QVERIFY(editor.textEdit()->isVisible());
-        QVERIFY(editor.shadowBox()->isVisible());
-        QTest::keyClicks(editor.textEdit(), " \"A\"");
-        QTest::keyClick(editor.textEdit(), Qt::Key_Return);
-        QCOMPARE(committed, QStringList{"Fire 'A'"});
-        QVERIFY(!editor.textEdit()->isVisible());
-
-        // Leaving the box by the focus hands the text over too, pasted quotes included.
-        auto* other = new QLineEdit(&parent);
-        other->show();
         editor.showAt(QRect(300, 50, 100, 20), "Gear");
-        editor.textEdit()->insert("\"x\"");
+        QVERIFY(editor.shadowBox()->isVisible());
+        editor.textEdit()->insert("\"x\"");  // pasted quotes are replaced too
         other->setFocus();
-        QTRY_COMPARE(committed, (QStringList{"Fire 'A'", "Gear'x'"}));
+        QTRY_COMPARE(committed, QStringList{"Gear'x'"});
+        QVERIFY(!editor.textEdit()->isVisible());
     }
 
     void fileFiltersBecomeQtNameFilters_data() {

@@ -1,6 +1,7 @@
 #pragma once
 // The real main window over a temporary settings file (VELLORAN_SETTINGS), data folder and
 // XDG data folder, with scripted dialogs and input devices chosen by the test.
+#include <QAbstractButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -19,6 +20,28 @@ inline DeviceInventory padInventory(int buttons = 2) {
     DeviceInventory inventory;
     inventory.add(DetectedDevice{DeviceKind::Joystick, buttons, "PAD-1", "Pad"});
     return inventory;
+}
+
+// The text shown in a cell of the window's table.
+inline QString cell(const MainWindow& w, int row, int column) {
+    return w.controls().listView3->model()->index(row, column).data().toString();
+}
+
+inline QPoint cellCentre(const MainWindow& w, int row, int column) {
+    const MappingTableView& view = *w.controls().listView3;
+    return view.visualRect(view.model()->index(row, column)).center();
+}
+
+// A press and release on a cell, as the window system delivers a click.
+inline void clickCell(const MainWindow& w, int row, int column,
+                      Qt::MouseButton button = Qt::LeftButton) {
+    QWidget* viewport = w.controls().listView3->viewport();
+    QTest::mousePress(viewport, button, {}, cellCentre(w, row, column));
+    QTest::mouseRelease(viewport, button, {}, cellCentre(w, row, column));
+}
+
+inline QAbstractButton* commandButton(const MainWindow& w, const char* name) {
+    return w.controls().commands->findChild<QAbstractButton*>(QString::fromLatin1(name));
 }
 
 class Editor {

@@ -16,17 +16,9 @@
 #include "table/default_rows.h"
 
 using namespace velloran;
+using namespace velloran::testing;
 
 namespace {
-
-QString cell(const MainWindow& w, int row, int column) {
-    return w.controls().listView3->model()->index(row, column).data().toString();
-}
-
-QPoint cellCentre(const MainWindow& w, int row, int column) {
-    const MappingTableView& view = *w.controls().listView3;
-    return view.visualRect(view.model()->index(row, column)).center();
-}
 
 // A double click as the window system delivers it: press, release, press, double click,
 // release. (QTest's own double click on a widget is the double-click event alone.)
@@ -40,10 +32,6 @@ void doubleClick(QWidget* widget, QPoint pos) {
 
 void doubleClickCell(MainWindow& w, int row, int column) {
     doubleClick(w.controls().listView3->viewport(), cellCentre(w, row, column));
-}
-
-void clickCell(MainWindow& w, int row, int column, Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mouseClick(w.controls().listView3->viewport(), button, {}, cellCentre(w, row, column));
 }
 
 QPoint itemCentre(const MainWindow& w, const char* key) {
@@ -143,7 +131,7 @@ private slots:
                     .flag(col::ScrollLock));
     }
 
-    void stepCellsAndRowsAreCleared() {
+    void stepCellsAndRowsAreClearedAndRightClicksOpenMenus() {
         MainWindow& w =
             shown(testing::padInventory(), writeConfiguration(tempPath("pad.vlz"), {"A", "B"}));
         MappingTable& table = *w.session().currentTable();
@@ -161,11 +149,8 @@ private slots:
         w.menus().tableMenu->findChild<QAction*>("MNClear")->trigger();
         QCOMPARE(cell(w, 0, col::FirstPress + 3), QString());
         QCOMPARE(cell(w, 1, col::Description), QString("B"));
-    }
 
-    void rightClicksOpenTheirMenus() {
-        MainWindow& w =
-            shown(testing::padInventory(), writeConfiguration(tempPath("pad.vlz"), {"A", "B"}));
+        // Right clicks open the table's and the list's menus.
         clickCell(w, 1, col::Rotary, Qt::RightButton);
         QTRY_VERIFY(w.menus().tableMenu->isVisible());
         QCOMPARE(w.session().currentTable()->selected, 1);

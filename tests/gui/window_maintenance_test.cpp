@@ -18,6 +18,7 @@
 #include "table/default_rows.h"
 
 using namespace velloran;
+using namespace velloran::testing;
 using velloran::testing::ModalScript;
 
 namespace {
@@ -49,20 +50,12 @@ std::string writeConfiguration(const QTemporaryDir& dir, const std::vector<Row>&
     return path;
 }
 
-QString cell(const MainWindow& w, int row, int column) {
-    return w.controls().listView3->model()->index(row, column).data().toString();
-}
-
 // "button description" of every row shown, or "button device" with `column` col::DeviceId.
 QStringList shownRows(const MainWindow& w, int column = col::Description) {
     QStringList out;
     const int rows = w.controls().listView3->model()->rowCount();
     for (int r = 0; r < rows; ++r) out << cell(w, r, 0) + " " + cell(w, r, column);
     return out;
-}
-
-QAbstractButton* commandButton(const MainWindow& w, const char* name) {
-    return w.controls().commands->findChild<QAbstractButton*>(QString::fromLatin1(name));
 }
 
 QAction* tableMenuItem(const MainWindow& w, const char* name) {

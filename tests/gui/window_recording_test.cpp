@@ -12,20 +12,12 @@
 #include "live_editor.h"
 
 using namespace velloran;
+using namespace velloran::testing;
 using velloran::testing::LiveEditor;
 
 namespace {
 
 constexpr int kSpareRow = 1;  // "Spare", whose steps are all empty in the fixture
-
-QAbstractButton* commandButton(const MainWindow& w, const char* name) {
-    return w.controls().commands->findChild<QAbstractButton*>(QString::fromLatin1(name));
-}
-
-QPoint cellCentre(const MainWindow& w, int row, int column) {
-    const MappingTableView& view = *w.controls().listView3;
-    return view.visualRect(view.model()->index(row, column)).center();
-}
 
 // How many modifier keys a key click presses besides its key.
 int modifierKeys(int modifiers) {
@@ -45,12 +37,6 @@ protected:
         return false;
     }
 };
-
-void clickCell(const MainWindow& w, int row, int column) {
-    QWidget* viewport = w.controls().listView3->viewport();
-    QTest::mousePress(viewport, Qt::LeftButton, {}, cellCentre(w, row, column));
-    QTest::mouseRelease(viewport, Qt::LeftButton, {}, cellCentre(w, row, column));
-}
 
 }  // namespace
 
@@ -87,7 +73,7 @@ private slots:
     }
     void cleanup() { e_.reset(); }
 
-    void recordingStartsWithTheGuardAndTheCurrentColumn() {
+    void recordStepsWithTheGuardThenStop() {
         startRecording();
         QCOMPARE(e_->shown().size(), std::size_t{1});
         QCOMPARE(e_->shown()[0].icon, Icon::Information);
@@ -96,10 +82,9 @@ private slots:
         QCOMPARE(w_->controls().commands->recPicture(), QString("rec_on"));
         QCOMPARE(w_->tableModel().stepHeaderImage(col::FirstPress), 13);
         QVERIFY(!commandButton(*w_, "ComTest")->isEnabled());  // the states see the new mode
-    }
+        QCOMPARE(e_->outputsOpened, 1);
+        QVERIFY(e_->keys.batches().empty());  // the row's locks are off, as is the keyboard
 
-    void typedCombinationBecomesTheSelectedStep() {
-        startRecording();
         KeysPassedOn reached(w_->windowHandle());
         type(Qt::Key_A, Qt::ShiftModifier);
         QCOMPARE(reached.count, 4);  // SHIFT and A, down and up, go on to the focused control
@@ -117,6 +102,25 @@ private slots:
         QCOMPARE(cell(kSpareRow, col::FirstPress).text, std::string("CTRL + PAGE DOWN"));
         QCOMPARE(w_->session().currentTable()->selected, kSpareRow);
         QCOMPARE(navigation.count, 2);  // only CTRL, down and up
+
+        // A double click on the row's Num Lock cell switches the keyboard's Num Lock at once.
+        clickCell(*w_, kSpareRow, col::NumLock);
+        QTest::mouseDClick(w_->controls().listView3->viewport(), Qt::LeftButton, {},
+                           cellCentre(*w_, kSpareRow, col::NumLock));
+        QCOMPARE(cell(kSpareRow, col::NumLock).text, std::string("On"));
+        QVERIFY(e_->keys.lockOn(vk::NumLock));
+
+        // Stopping lets the keyboard and the key output go.
+        type(Qt::Key_Escape, Qt::ControlModifier);
+        commandButton(*w_, "ComRec")->click();
+        QVERIFY(!w_->session().recording);
+        QCOMPARE(e_->openOutputs, 0);
+        QVERIFY(!e_->live->keyboardGuard().installed());
+        QCOMPARE(w_->controls().commands->recPicture(), QString("rec_off"));
+        QCOMPARE(feedback(), QString());
+        QVERIFY(commandButton(*w_, "ComTest")->isEnabled());
+        type(Qt::Key_B);
+        QCOMPARE(cell(kSpareRow, col::FirstPress).text, std::string("CTRL + PAGE DOWN"));
     }
 
     void windowSwitchingCombinationsAreBlocked_data() {
@@ -151,36 +155,6 @@ private slots:
         QCOMPARE(cell(kSpareRow, col::FirstPress).text, std::string("CTRL + ESC"));
     }
 
-    void stoppingLetsTheKeyboardGo() {
-        startRecording();
-        type(Qt::Key_A);
-        type(Qt::Key_Escape, Qt::ControlModifier);
-        commandButton(*w_, "ComRec")->click();
-
-        QVERIFY(!w_->session().recording);
-        QVERIFY(!e_->live->keyboardGuard().installed());
-        QCOMPARE(w_->controls().commands->recPicture(), QString("rec_off"));
-        QCOMPARE(feedback(), QString());
-        QVERIFY(commandButton(*w_, "ComTest")->isEnabled());
-        type(Qt::Key_B);
-        QCOMPARE(cell(kSpareRow, col::FirstPress).text, std::string("A"));
-    }
-
-    void lockKeysFollowTheRowWhileRecording() {
-        startRecording();
-        QCOMPARE(e_->outputsOpened, 1);
-        QVERIFY(e_->keys.batches().empty());  // the row's locks are off, as is the keyboard
-
-        // A double click on the row's Num Lock cell switches the keyboard's Num Lock at once.
-        clickCell(*w_, kSpareRow, col::NumLock);
-        QTest::mouseDClick(w_->controls().listView3->viewport(), Qt::LeftButton, {},
-                           cellCentre(*w_, kSpareRow, col::NumLock));
-        QCOMPARE(cell(kSpareRow, col::NumLock).text, std::string("On"));
-        QVERIFY(e_->keys.lockOn(vk::NumLock));
-
-        commandButton(*w_, "ComRec")->click();
-        QCOMPARE(e_->openOutputs, 0);
-    }
 };
 
 VELLORAN_GUI_TEST(WindowRecordingTest);

@@ -105,13 +105,9 @@ private slots:
 
         mainMenuItem(w, "MNoptions")->trigger();
 
+        // What the dialog writes is its own test's; here: the window puts it in force.
         QVERIFY(script.done());
-        QCOMPARE(setting(settings::kRepeatRate), QString("100"));
-        QCOMPARE(setting(settings::kKeyHold), QString("20"));
-        QCOMPARE(setting(settings::kRotaryRate), QString("35"));
-        QCOMPARE(setting(settings::kConfigPath), temp("pads/"));
         QVERIFY(QFileInfo(temp("pads")).isDir());
-        QCOMPARE(setting(settings::kAssociate), QString("False"));
         QCOMPARE(w.engineTimings(), (EngineTimings{0.1, 0.035, 20}));
         QCOMPARE(filesUnder(xdgDataHome()), QStringList());
     }

@@ -16,6 +16,7 @@
 #include "sdl/virtual_joystick.h"
 
 using namespace velloran;
+using namespace velloran::testing;
 using velloran::testing::LiveEditor;
 
 namespace {
@@ -28,10 +29,6 @@ std::vector<Batch> batches(const RecordingOutput& output) {
     std::vector<Batch> out;
     for (const SentBatch& b : output.batches()) out.push_back(b.records);
     return out;
-}
-
-QAbstractButton* commandButton(const MainWindow& w, const char* name) {
-    return w.controls().commands->findChild<QAbstractButton*>(QString::fromLatin1(name));
 }
 
 std::vector<std::string> titles(const std::vector<Message>& shown) {
@@ -83,6 +80,13 @@ private slots:
 
     void startOpensTheOutputAndPolls() {
         QVERIFY(panel_ && panel_->isHidden());
+        e_->outputAvailable = false;  // without a key output there is no test
+        commandButton(*w_, "ComTest")->click();
+        QCOMPARE(titles(e_->shown()), std::vector<std::string>{"No Keyboard Output"});
+        QVERIFY(!w_->session().testing && !testMode().timer1().isActive());
+
+        e_->outputAvailable = true;
+        e_->shown().clear();
         commandButton(*w_, "ComTest")->click();
 
         QCOMPARE(titles(e_->shown()), std::vector<std::string>{"Test Warning"});
@@ -116,6 +120,16 @@ private slots:
         QTest::mouseRelease(button1, Qt::LeftButton);
         QTRY_COMPARE(row(0).colour, colour::ActiveRow);
         QTRY_COMPARE(w_->controls().statusBar1->panelText(2), QString(" "));
+
+        // Timings applied during a test take effect; closing the window stops it.
+        const EngineTimings faster{0.1, 0.02, 5};
+        w_->applyTimings(faster);
+        QTRY_COMPARE(testMode().engine()->timings(), faster);
+
+        w_->close();
+        QVERIFY(!w_->session().testing);
+        QCOMPARE(e_->openOutputs, 0);
+        QCOMPARE(e_->priority.now, priority::Normal);
     }
 
     void testOutputWindowListsTheKeysItGets() {
@@ -141,26 +155,6 @@ private slots:
         form->findChild<QPushButton*>(QStringLiteral("CmdClose"))->click();
         QTRY_VERIFY(!testMode().testOutput());
         QVERIFY(testMode().timer1().isActive());
-    }
-
-    void noKeyOutputRefusesToStart() {
-        e_->outputAvailable = false;
-        commandButton(*w_, "ComTest")->click();
-        QCOMPARE(titles(e_->shown()), std::vector<std::string>{"No Keyboard Output"});
-        QVERIFY(!w_->session().testing);
-        QVERIFY(!testMode().timer1().isActive());
-    }
-
-    void timingsAppliedDuringATestTakeEffectAndClosingStopsIt() {
-        commandButton(*w_, "ComTest")->click();
-        const EngineTimings faster{0.1, 0.02, 5};
-        w_->applyTimings(faster);
-        QTRY_COMPARE(testMode().engine()->timings(), faster);
-
-        w_->close();
-        QVERIFY(!w_->session().testing);
-        QCOMPARE(e_->openOutputs, 0);
-        QCOMPARE(e_->priority.now, priority::Normal);
     }
 };
 
