@@ -8,8 +8,8 @@
 namespace velloran {
 namespace {
 
-constexpr const char* kPad = "030000005e0400008e02000010010000";
-constexpr const char* kStick = "030000006d04000015c2000010010000";
+const std::string kPad = "030000005e0400008e02000010010000";
+const std::string kStick = "030000006d04000015c2000010010000";
 
 TEST(PortFromByPathName, DropsTheNodeSuffix) {
     const struct {
@@ -17,22 +17,12 @@ TEST(PortFromByPathName, DropsTheNodeSuffix) {
         const char* port;
     } cases[] = {
         {"pci-0000:00:14.0-usb-0:2:1.0-event-joystick", "pci-0000:00:14.0-usb-0:2:1.0"},
-        {"platform-i8042-serio-0-event-kbd", "platform-i8042-serio-0"},
+        {"platform-i8042-serio-0-event", "platform-i8042-serio-0"},
         // "-event" inside a longer component is no node suffix.
         {"platform-eventbus-0-joystick", "platform-eventbus-0"},
         {"nodash", "nodash"},
     };
     for (const auto& c : cases) EXPECT_EQ(portFromByPathName(c.link), c.port) << c.link;
-}
-
-TEST(JoystickIdentity, SerialBeforePortBeforeOrdinal) {
-    const std::string link = "pci-0000:00:14.0-usb-0:2:1.0-event-joystick";
-    EXPECT_EQ(joystickIdentity(kPad, "A1B2", link, 3), std::string(kPad) + "/A1B2");
-    EXPECT_EQ(joystickIdentity(kPad, "", link, 3),
-              std::string(kPad) + "/pci-0000:00:14.0-usb-0:2:1.0");
-    EXPECT_EQ(joystickIdentity(kPad, "  ", "", 3), std::string(kPad) + "/#3");
-    EXPECT_EQ(joystickIdentity(kPad, " S/N \"7\"\r\nx\xC3\xA9 ", "", 1),
-              std::string(kPad) + "/S/N__7___x__");
 }
 
 std::vector<std::string> identities(const std::vector<JoystickTraits>& attached) {
@@ -41,47 +31,36 @@ std::vector<std::string> identities(const std::vector<JoystickTraits>& attached)
     return out;
 }
 
-TEST(IdentifyJoysticks, TellsIdenticalUnitsApartByOrdinalInSystemOrder) {
-    std::vector<JoystickTraits> attached(11, JoystickTraits{kPad, "", ""});
-    attached.insert(attached.begin() + 4, JoystickTraits{kStick, "", ""});
-    const auto result = identifyJoysticks(attached);
-    ASSERT_EQ(result.size(), 12u);
-    // kPad sorts before kStick; "#10" stays after "#9".
-    for (int k = 0; k < 11; ++k) {
-        EXPECT_EQ(result[k].identity, std::string(kPad) + "/#" + std::to_string(k + 1));
-        EXPECT_EQ(result[k].source, static_cast<std::size_t>(k < 4 ? k : k + 1));
-    }
-}
-
-TEST(IdentifyJoysticks, OrderDoesNotDependOnPlugOrder) {
-    const std::vector<JoystickTraits> a = {
-        {kStick, "", "pci-0000:00:14.0-usb-0:4:1.0-event-joystick"},
-        {kPad, "B", ""},
-        {kPad, "A", ""},
-    };
-    const std::vector<JoystickTraits> b = {a[2], a[0], a[1]};
-    EXPECT_EQ(identities(a), identities(b));
-    EXPECT_EQ(identities(a)[0], std::string(kPad) + "/A");
-}
-
-TEST(IdentifyJoysticks, SharedSerialOrPortFallsThroughToTheNextRule) {
-    const std::string port1 = "pci-0000:00:14.0-usb-0:1:1.0-event-joystick";
-    const std::string port2 = "pci-0000:00:14.0-usb-0:2:1.0-event-joystick";
+// A serial, else a port, counts only where no other unit of the same model shares it (case
+// aside); what is left is told apart by ordinal in system order.
+TEST(IdentifyJoysticks, SerialThenPortThenOrdinalWhereUniqueSortedByIdentity) {
+    const std::string port = "pci-0000:00:14.0-usb-0:";
     const std::vector<JoystickTraits> attached = {
-        {kPad, "0000", port2},
-        {kPad, "0000", port1},
+        {kPad, "0000", port + "2:1.0-event-joystick"},
+        {kPad, "0000", port + "1:1.0-event-joystick"},
         {kStick, "0000", ""},  // another model may share the serial
         {kPad, "abc", ""},
-        {kPad, "ABC", ""},  // differs only by case: the same to the configuration
+        {kPad, "ABC", ""},
+        {kStick, " S/N \"7\"\r\nx\xC3\xA9 ", ""},
+        {kStick, "  ", port + "1:1.0-event-joystick"},
     };
     const auto result = identifyJoysticks(attached);
-    ASSERT_EQ(result.size(), 5u);
+    ASSERT_EQ(result.size(), 7u);
     EXPECT_EQ(result[0].source, 3u);
     EXPECT_EQ(identities(attached),
-              (std::vector<std::string>{std::string(kPad) + "/#1", std::string(kPad) + "/#2",
-                                        std::string(kPad) + "/pci-0000:00:14.0-usb-0:1:1.0",
-                                        std::string(kPad) + "/pci-0000:00:14.0-usb-0:2:1.0",
-                                        std::string(kStick) + "/0000"}));
+              (std::vector<std::string>{kPad + "/#1", kPad + "/#2", kPad + "/" + port + "1:1.0",
+                                        kPad + "/" + port + "2:1.0", kStick + "/0000",
+                                        kStick + "/S/N__7___x__", kStick + "/" + port + "1:1.0"}));
+    EXPECT_EQ(identities({attached.rbegin(), attached.rend()}), identities(attached));
+
+    // "#10" stays after "#9", each numbered in system order.
+    std::vector<JoystickTraits> same(11, JoystickTraits{kPad, "", ""});
+    same.insert(same.begin() + 4, JoystickTraits{kStick, "", ""});
+    const auto numbered = identifyJoysticks(same);
+    for (std::size_t k = 0; k < 11; ++k) {
+        EXPECT_EQ(numbered[k].identity, kPad + "/#" + std::to_string(k + 1));
+        EXPECT_EQ(numbered[k].source, k < 4 ? k : k + 1);
+    }
 }
 
 TEST(JoystickDisplayName, ReplacesWhatAFileFieldCannotHold) {

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "engine/follow_controller.h"
-#include "engine_fakes.h"
+#include "common/devices.h"
+#include "common/rows.h"
 
 namespace velloran::testing {
 namespace {

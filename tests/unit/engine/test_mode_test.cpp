@@ -1,24 +1,21 @@
 #include <gtest/gtest.h>
 
-#include "common/session.h"
-
 #include <vector>
 
+#include "common/clock.h"
+#include "common/devices.h"
+#include "common/key_text.h"
+#include "common/rows.h"
+#include "common/session.h"
+#include "engine/quiet_engine_view.h"
 #include "engine/test_mappings.h"
-#include "engine_fakes.h"
 #include "settings/memory_store.h"
 #include "settings/settings_names.h"
 
-namespace velloran {
+namespace velloran::testing {
 namespace {
 
-using testing::FakeClock;
-using testing::RecordingView;
-using testing::row;
-using testing::ScriptedDevice;
-
-class FakePriority : public ProcessPriority {
-public:
+struct FakePriority : ProcessPriority {
     int get() override { return current; }
     int set(int priorityClass) override {
         sets.push_back(priorityClass);
@@ -28,33 +25,30 @@ public:
     std::vector<int> sets;
 };
 
-class TestMode : public ::testing::Test {
-protected:
-    void SetUp() override {
-        MappingTable& table = *c.table;
-        table.append(row("PAD", 1, {{"A", "A"}}));
-        table.append(row("PAD", 2, {{"B", "B"}}));
-        table.row(1).colour = colour::InactiveRow;
+// A pad of two buttons, the second one's row inactive.
+struct TestMode : ::testing::Test {
+    TestMode() {
+        c.table->append(row("PAD", 1, {{"A", "A"}}));
+        c.table->append(row("PAD", 2, {{"B", "B"}})).colour = colour::InactiveRow;
         session.devices.add(pad.info());
         engine.setDevices({{}, {&pad}});
     }
     TestToggle toggle() { return Test_Mappings(session, engine, services); }
 
-    testing::OpenConfiguration c;
+    OpenConfiguration c;
     EditorSession& session = c.session;
+    ScriptedBoxes& boxes = c.boxes;
     FakeClock clock;
     RecordingOutput out{clock};
-    RecordingView view;
+    QuietEngineView view;
     ScriptedDevice pad{"PAD", 2};
     MappingEngine engine{out, clock, view, {true}};
-    testing::ScriptedBoxes& boxes = c.boxes;
     FakePriority priority;
     MemoryStore store;
     TestModeServices services{boxes, priority, store, true, ""};
 };
 
 TEST_F(TestMode, RefusedWithoutDevicesButtonsOrKeyOutput) {
-    using testing::ScriptedBoxes;
     DeviceInventory buttonless;
     buttonless.add(DetectedDevice{DeviceKind::Hid, 0, "EMPTY", "Empty"});
     for (const auto& [devices, canSendKeys, title] :
@@ -80,11 +74,11 @@ TEST_F(TestMode, StartWarnsCompilesAndRaisesPriorityStopPutsEveryRowBackToIdle) 
     EXPECT_EQ(toggle(), TestToggle::Started);
     EXPECT_EQ(shownWhileCompiling, "Compiling Key Mappings...");
     EXPECT_EQ(boxes.looks(),
-              std::vector{testing::ScriptedBoxes::look(Icon::Information, "Test Warning")});
+              std::vector{ScriptedBoxes::look(Icon::Information, "Test Warning")});
     EXPECT_EQ(engine.timings(), (EngineTimings{0.5, 0.1, 0}));
     pad.next({{2, true}});
     engine.MyDXCallback();
-    EXPECT_EQ(testing::keysText(out.batches()), "+30 | -30");
+    EXPECT_EQ(keysText(out.batches()), "+30 | -30");
 
     MappingTable& table = *session.currentTable();
     applyRowLook(table.row(0), RowLook::Held);
@@ -102,4 +96,4 @@ TEST_F(TestMode, StartWarnsCompilesAndRaisesPriorityStopPutsEveryRowBackToIdle) 
 }
 
 }  // namespace
-}  // namespace velloran
+}  // namespace velloran::testing

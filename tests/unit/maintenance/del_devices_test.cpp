@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <deque>
+
+#include "common/session.h"
 #include "maintenance/del_devices.h"
-#include "maintenance_fakes.h"
 
 namespace velloran::testing {
 namespace {
@@ -18,90 +20,104 @@ std::string report(int inactive, int duplicates) {
            std::to_string(duplicates) + " duplicate item(s) removed.";
 }
 
-// Del Devices, answered Yes, over these rows of an 8-button PAD, with the chooser's answers.
-struct DelDesk : OpenConfiguration {
-    ScriptedDuplicates chooser;
+// Del Devices, answered Yes, over rows of an 8-button PAD described "a", "b", ... in order; the
+// chooser answers from a script and records each group offered by description ("acd").
+struct DelDesk : OpenConfiguration, DuplicateChooser {
+    std::deque<DuplicateAnswer> answers;
+    Rows offered;
+    std::vector<bool> busy;
     MaintenanceOutcome out;
-    DelDesk(const Rows& rows, std::deque<DuplicateAnswer> answers, int state = state::Unchanged)
-        : OpenConfiguration(state) {
+
+    DelDesk(const Rows& rows, std::deque<DuplicateAnswer> script, int state = state::Unchanged)
+        : OpenConfiguration(state), answers(std::move(script)) {
         device("PAD", 8);
         addRows(rows);
+        for (int r = 0; r < table->rowCount(); ++r) description(r) = std::string(1, static_cast<char>('a' + r));
         boxes.answers = {Answer::Yes};
-        chooser.answers = std::move(answers);
     }
-    void run() { out = Del_Devices(session, boxes, chooser); }
-    std::string description(int r) const { return table->row(r).cell(col::Description).text; }
+    CellText& description(int r) { return table->row(r).cell(col::Description).text; }
+    std::string kept() {
+        std::string s;
+        for (int r = 0; r < table->rowCount(); ++r) s += description(r).view();
+        return s;
+    }
+    void run() { out = Del_Devices(session, boxes, *this); }
+
+    DuplicateAnswer chooseDuplicate(const MappingTable&, const std::vector<int>& group) override {
+        std::string rows;
+        for (int r : group) rows += description(r).view();
+        offered.push_back(rows);
+        if (answers.empty()) ADD_FAILURE() << "unexpected group " << rows;
+        if (answers.empty()) return {};
+        const DuplicateAnswer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void showBusy(bool on) override { busy.push_back(on); }
 };
 
-TEST(DelDevices, KeepsTheChosenRowOfAGroupWhoseDeviceTagsDifferInCase) {
-    DelDesk d({"5 PAD", "2 PAD", "5 pad", "5 Pad", "9 PAD"}, {keep(1)});
-    d.table->row(2).cell(col::Description).text = "second";
-    d.table->selected = 1;
-    d.run();
-    EXPECT_EQ(d.chooser.offered, (std::vector<Rows>{{"5 PAD", "5 pad", "5 Pad"}}));
-    EXPECT_EQ(d.rows(), (Rows{"2 PAD", "5 pad"}));
-    EXPECT_EQ(d.description(1), "second");
-    EXPECT_EQ(d.table->selected, 0) << "the selection follows its row";
-    EXPECT_EQ(d.chooser.busy, (std::vector<bool>{true, false}));
-    EXPECT_EQ(d.boxes.looks()[0],
-              ScriptedBoxes::look(Icon::Question, "Remove Confirmation", Buttons::YesNo));
-    EXPECT_EQ(d.boxes.shown.at(1), (Message{Icon::Information, "Items Removed", report(1, 2)}));
-    EXPECT_EQ(d.state(), state::Changed);
-    EXPECT_EQ(d.out, (MaintenanceOutcome{.tableChanged = true, .commandStatesDue = true}));
+TEST(DelDevices, RemovesInactiveRowsAndTheDuplicatesNotChosen) {
+    struct Case {
+        Rows rows;
+        std::deque<DuplicateAnswer> answers;
+        Rows offered;
+        const char* kept;
+        int inactive, duplicates;
+    };
+    const Case cases[] = {
+        // Device tags differing in case are the same device; 9 is above the pad's buttons.
+        {{"5 PAD", "2 PAD", "5 pad", "5 Pad", "9 PAD"}, {keep(1)}, {"acd"}, "bc", 1, 2},
+        // Rows kept by Skip are offered again in later groups.
+        {{"3 PAD", "3 PAD", "3 PAD", "4 PAD", "4 PAD"},
+         {kSkip, keep(1), keep(0)},
+         {"abc", "bc", "de"},
+         "acd",
+         0,
+         2},
+        // A row moving into the examined place is not examined again.
+        {{"1 PAD", "2 PAD", "1 PAD", "2 PAD"}, {keep(1)}, {"ac"}, "bcd", 0, 1},
+        {{"1 PAD", "1 GONE", "1 PAD", "2 PAD", "2 PAD"}, {kSkipAll}, {"ac"}, "acde", 1, 0},
+        // STICK is present: its button 1 is no duplicate of the pad's.
+        {{"1 PAD", "1 STICK", "2 PAD"}, {}, {}, "abc", 0, 0},
+    };
+    for (const Case& c : cases) {
+        DelDesk d(c.rows, c.answers);
+        d.device("STICK", 2);
+        for (MappingRow& r : d.table->rows()) r.colour = colour::InactiveRow;  // re-marked anyway
+        d.run();
+        EXPECT_EQ(d.offered, c.offered) << c.kept;
+        EXPECT_EQ(d.kept(), c.kept);
+        EXPECT_EQ(d.boxes.shown.back().text, report(c.inactive, c.duplicates)) << c.kept;
+        const bool removed = c.inactive + c.duplicates > 0;
+        EXPECT_EQ(d.state(), removed ? state::Changed : state::Unchanged) << c.kept;
+        EXPECT_EQ(d.out, (MaintenanceOutcome{.tableChanged = true, .commandStatesDue = removed}));
+        EXPECT_EQ(d.table->row(0).colour, colour::ActiveRow);
+    }
 }
 
-TEST(DelDevices, RowsKeptBySkipAreOfferedAgainInLaterGroups) {
-    // Skip the three rows of button 3; of the two after the first, keep "c"; then keep the first
-    // row of button 4.
-    DelDesk d({"3 PAD", "3 PAD", "3 PAD", "4 PAD", "4 PAD"}, {kSkip, keep(1), keep(0)});
-    d.table->row(2).cell(col::Description).text = "c";
+TEST(DelDevices, AsksFirstKeepsTheSelectedRowAndANewConfigurationsState) {
+    DelDesk d({"1 PAD", "1 GONE", "2 PAD"}, {});
+    d.table->selected = 2;
     d.run();
-    EXPECT_EQ(
-        d.chooser.offered,
-        (std::vector<Rows>{{"3 PAD", "3 PAD", "3 PAD"}, {"3 PAD", "3 PAD"}, {"4 PAD", "4 PAD"}}));
-    EXPECT_EQ(d.rows(), (Rows{"3 PAD", "3 PAD", "4 PAD"}));
-    EXPECT_EQ(d.description(1), "c");
-}
+    EXPECT_EQ(d.table->selected, 1) << "the selection follows its row";
+    EXPECT_EQ(d.busy, (std::vector<bool>{true, false}));
+    EXPECT_EQ(d.boxes.looks(),
+              (std::vector{ScriptedBoxes::look(Icon::Question, "Remove Confirmation", Buttons::YesNo),
+                           ScriptedBoxes::look(Icon::Information, "Items Removed")}));
 
-TEST(DelDevices, ARowMovingIntoTheExaminedPlaceIsNotExaminedAgain) {
-    DelDesk d({"1 PAD", "2 PAD", "1 PAD", "2 PAD"}, {keep(1)});
+    d.boxes.answers = {Answer::No};
+    d.addRows({"1 GONE"});
     d.run();
-    EXPECT_EQ(d.rows(), (Rows{"2 PAD", "1 PAD", "2 PAD"}));
-}
-
-TEST(DelDevices, SkipAllLeavesLaterDuplicatesButStillRemovesInactiveRows) {
-    DelDesk d({"1 PAD", "1 GONE", "1 PAD", "2 PAD", "2 PAD"}, {kSkipAll});
+    EXPECT_EQ(d.out, MaintenanceOutcome{});
+    EXPECT_EQ(d.rows().size(), 3u);
+    d.session.tabs.resetToPlaceholder();
     d.run();
-    EXPECT_EQ(d.rows(), (Rows{"1 PAD", "1 PAD", "2 PAD", "2 PAD"}));
-    EXPECT_EQ(d.boxes.shown.back().text, report(1, 0));
-}
-
-TEST(DelDevices, NothingRemovedLeavesTheStateAndANewConfigurationKeepsItsState) {
-    DelDesk d({"1 PAD", "1 STICK", "2 PAD"}, {});
-    d.device("STICK", 2);  // present: not a duplicate of the pad's button 1
-    for (MappingRow& r : d.table->rows()) r.colour = colour::InactiveRow;  // re-marked anyway
-    d.run();
-    EXPECT_EQ(d.rows(), (Rows{"1 PAD", "1 STICK", "2 PAD"}));
-    EXPECT_EQ(d.table->row(1).colour, colour::ActiveRow);
-    EXPECT_EQ(d.boxes.shown.back().text, report(0, 0));
-    EXPECT_EQ(d.state(), state::Unchanged);
-    EXPECT_EQ(d.out, (MaintenanceOutcome{.tableChanged = true}));
+    EXPECT_EQ(d.boxes.shown.size(), 3u) << "no question without an open configuration";
 
     DelDesk fresh({"1 GONE"}, {}, state::New);
     fresh.run();
     EXPECT_TRUE(fresh.rows().empty());
     EXPECT_EQ(fresh.state(), state::New);
-}
-
-TEST(DelDevices, NoAnswerOrNoConfigurationChangesNothing) {
-    DelDesk d({"1 GONE", "1 GONE"}, {});
-    d.boxes.answers = {Answer::No};
-    d.run();
-    EXPECT_EQ(d.out, MaintenanceOutcome{});
-    EXPECT_EQ(d.rows().size(), 2u);
-    d.session.tabs.resetToPlaceholder();
-    d.run();
-    EXPECT_EQ(d.boxes.shown.size(), 1u) << "no question without an open configuration";
 }
 
 }  // namespace

@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "keys/layout_names.h"
+#include "keys/lock_state_source.h"
+#include "keys/output_choice.h"
+
+namespace velloran {
+namespace {
+
+using K = OutputKind;
+constexpr OutputAvailability kAll{UinputStatus::Usable, WaylandStatus::Usable, XTestStatus::Usable};
+
+struct Sink final : KeyOutput {
+    bool send(std::span<const KeyRecord>) override { return true; }
+    int keyState(std::uint16_t) override { return 0; }
+};
+
+TEST(OutputChoice, UinputThenWaylandThenXTestUnlessOneIsNamed) {
+    EXPECT_EQ(chooseKeyOutput(kAll), (OutputChoice{K::Uinput, "uinput virtual keyboard", ""}));
+    EXPECT_EQ(chooseKeyOutput({UinputStatus::Refused, WaylandStatus::Usable, XTestStatus::Usable}),
+              (OutputChoice{K::Wayland, "Wayland virtual keyboard", ""}));
+    EXPECT_EQ(chooseKeyOutput({UinputStatus::Missing, WaylandStatus::NoProtocol, XTestStatus::Usable}),
+              (OutputChoice{K::XTest, "X11 XTest", ""}));
+    EXPECT_EQ(chooseKeyOutput(kAll, K::Wayland).kind, K::Wayland);
+    EXPECT_EQ(chooseKeyOutput(kAll, K::XTest).kind, K::XTest);
+}
+
+// The reason is what the user reads to make keys work, so its text is the promise.
+TEST(OutputChoice, NoneNamesEveryProblemAndTheUdevRuleWhereUinputCouldServe) {
+    const std::string udev =
+        " Install the udev rule 60-velloran-uinput.rules, add your user to the input group and "
+        "load the uinput module (see Keyboard output in the README).";
+    EXPECT_EQ(chooseKeyOutput({UinputStatus::Missing, WaylandStatus::NoCompositor,
+                               XTestStatus::NoExtension}).reason,
+              "No keyboard output is available: /dev/uinput does not exist (the uinput module is "
+              "not loaded), no Wayland compositor is reachable and the X display has no XTEST "
+              "extension." + udev);
+    EXPECT_EQ(chooseKeyOutput({UinputStatus::Usable, WaylandStatus::NoProtocol, XTestStatus::Usable},
+                              K::Wayland),
+              (OutputChoice{K::None, "", "The Wayland virtual keyboard cannot send keys: the "
+                                         "Wayland compositor offers no virtual keyboard."}));
+}
+
+TEST(OutputChoice, OpeningFallsBackToTheNextWhenTheChosenOneFails) {
+    struct Case {
+        std::vector<OutputKind> opens;  // the kinds whose opener succeeds
+        OutputKind only;
+        std::vector<OutputKind> tried;
+        OutputKind chosen;
+    };
+    const Case cases[] = {
+        {{K::Wayland, K::XTest}, K::None, {K::Uinput, K::Wayland}, K::Wayland},
+        {{K::XTest}, K::None, {K::Uinput, K::Wayland, K::XTest}, K::XTest},
+        {{}, K::None, {K::Uinput, K::Wayland, K::XTest}, K::None},
+        {{K::Uinput, K::XTest}, K::Wayland, {K::Wayland}, K::None},
+    };
+    for (const Case& c : cases) {
+        std::vector<OutputKind> tried;
+        const auto open = [&](OutputKind kind) {
+            tried.push_back(kind);
+            OpenedKeyOutput opened;
+            if (std::find(c.opens.begin(), c.opens.end(), kind) != c.opens.end()) {
+                opened = {std::make_unique<Sink>(), {}, "Keyboard layout: X"};
+            }
+            return opened;
+        };
+        const OpenedKeyOutput opened = openChosenOutput(kAll, open, c.only);
+        EXPECT_EQ(tried, c.tried);
+        EXPECT_EQ(opened.choice.kind, c.chosen);
+        EXPECT_EQ(opened.layout, opened.output ? "Keyboard layout: X" : "");
+        // A refusal after a good probe is named as one.
+        if (!opened.output) {
+            EXPECT_NE(opened.choice.reason.find("refused"), std::string::npos);
+        }
+    }
+}
+
+TEST(LayoutNames, EnvironmentThenSystemFilesThenUs) {
+    const std::string debian =
+        "# comment\nXKBMODEL=\"pc105\"\nXKBLAYOUT=\"de\"\nXKBVARIANT=\"nodeadkeys\"\n";
+    const std::string localed =
+        "Section \"InputClass\"\n  Option \"XkbLayout\" \"fr\"\n  Option \"XkbVariant\" "
+        "\"azerty\"\n";
+    struct Case {
+        LayoutSettings settings;
+        LayoutChoice expected;
+    };
+    for (const Case& c : {
+             Case{{"ru", "phonetic", debian, localed},
+                  {{"ru", "phonetic", "", ""}, "XKB_DEFAULT_LAYOUT"}},
+             Case{{"", std::nullopt, debian, localed},
+                  {{"de", "nodeadkeys", "pc105", ""}, "/etc/default/keyboard"}},
+             Case{{std::nullopt, std::nullopt, "XKBMODEL=pc105\n", localed},
+                  {{"fr", "azerty", "", ""}, "/etc/X11/xorg.conf.d/00-keyboard.conf"}},
+             Case{{std::nullopt, std::nullopt, std::nullopt, "garbage\n\"Option\n"},
+                  {{"us", "", "", ""}, "default"}},
+         }) {
+        EXPECT_EQ(chooseLayoutNames(c.settings), c.expected) << c.expected.origin;
+    }
+    EXPECT_EQ(layoutInForceText("German", "X server"), "Keyboard layout: German (X server)");
+}
+
+class FakeLedReader final : public LedReader {
+public:
+    bool syncs = false;                // the system sets the virtual keyboard's LEDs
+    std::optional<unsigned> physical;  // the physical keyboards' LEDs, if readable
+    unsigned device = led::NumLock;
+    std::vector<int> waits;
+
+    bool waitForDeviceLeds(int milliseconds) override {
+        waits.push_back(milliseconds);
+        return syncs;
+    }
+    unsigned deviceLeds() override { return device; }
+    std::optional<unsigned> physicalLeds() override { return physical; }
+};
+
+TEST(LockStateSource, SyncedDeviceThenPhysicalKeyboardsThenNoneWhichIsSaidOnce) {
+    struct Case {
+        bool syncs;
+        std::optional<unsigned> physical;
+        LockSource source;
+        unsigned leds;
+    };
+    for (const Case& c : {Case{true, led::CapsLock, LockSource::VirtualKeyboard, led::NumLock},
+                          Case{false, 0u, LockSource::PhysicalKeyboards, 0u},
+                          Case{false, std::nullopt, LockSource::None, led::NumLock}}) {
+        FakeLedReader reader;
+        reader.syncs = c.syncs;
+        reader.physical = c.physical;
+        LockStateSource source(reader);
+        EXPECT_EQ(source.takeNotice(), std::nullopt) << "nothing is known before the first decision";
+        EXPECT_EQ(source.leds(), c.leds);
+        EXPECT_EQ(source.source(), c.source);
+        // The bounded wait happens once, at the first decision; later reads follow the source.
+        reader.device = led::ScrollLock;
+        if (reader.physical) reader.physical = led::ScrollLock;
+        EXPECT_EQ(source.leds(), led::ScrollLock);
+        EXPECT_EQ(reader.waits, std::vector<int>{kLedSyncWaitMs});
+        EXPECT_LE(kLedSyncWaitMs, 250);
+        if (c.source == LockSource::None) {
+            EXPECT_EQ(source.takeNotice(), std::string(kNoLockSourceText));
+        }
+        EXPECT_EQ(source.takeNotice(), std::nullopt);
+    }
+}
+
+}  // namespace
+}  // namespace velloran
