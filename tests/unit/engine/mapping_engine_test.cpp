@@ -5,10 +5,35 @@
 #include "common/key_text.h"
 #include "common/rows.h"
 #include "engine/compiled_mappings.h"
+#include "engine/follow_controller.h"
 #include "engine/mapping_engine.h"
 
 namespace velloran::testing {
 namespace {
+
+TEST(CompileMappings, MapsEachButtonToTheFirstRowOfItsOwnDeviceAndReadsTheMultiplier) {
+    MappingRow spaced = row("PAD", 2);
+    spaced.text = " 2";  // the text must be the number exactly
+    MappingTable t = table({row("STICK", 1), row("pad", 1), row("PAD", 1), row("STICK", 2),
+                            row("PAD", 3), row("OTHER", 2), spaced});
+    const DetectedDevice devices[] = {{DeviceKind::Joystick, 2, "PAD", "Pad"},
+                                      {DeviceKind::Joystick, 3, "STICK", "Stick"}};
+    const int no = ButtonMap::kNoRow;
+    const int want[2][3] = {{1, no, no}, {0, 3, no}};
+    for (int d = 0; d < 2; ++d) {
+        for (int b = 1; b <= 3; ++b) {
+            EXPECT_EQ(compileMappings(t, devices).map.row(d, b), want[d][b - 1]) << d << b;
+        }
+    }
+    // Only 2, 4 and 8 multiply.
+    for (const auto& [tag, times] : {std::pair{Tag::text("8"), 8},
+                                     {Tag::number(3), 1},
+                                     {Tag::number(16), 1},
+                                     {Tag::text("4X"), 1}}) {
+        t.row(1).cell(col::Multiplier).tag = tag;
+        EXPECT_EQ(compileMappings(t, devices).settings[1].multiplier, times) << tag.toText();
+    }
+}
 
 struct RecordingView : EngineView {
     void setStatusPanel(int panel, std::string_view text) override {
@@ -21,47 +46,18 @@ struct RecordingView : EngineView {
     std::vector<std::pair<int, RowLook>> looks;
 };
 
-DetectedDevice device(const char* identity, int buttons) {
-    return DetectedDevice{DeviceKind::Joystick, buttons, identity, identity};
-}
-
-TEST(CompileMappings, MapsEachButtonToTheFirstRowOfItsOwnDevice) {
-    MappingRow spaced = row("PAD", 2);
-    spaced.text = " 2";  // the text must be the number exactly
-    const MappingTable t = table({row("STICK", 1), row("pad", 1), row("PAD", 1), row("STICK", 2),
-                                  row("PAD", 3), row("OTHER", 2), spaced});
-    const DetectedDevice devices[] = {device("PAD", 2), device("STICK", 3)};
-    const CompiledMappings m = compileMappings(t, devices);
-    const int no = ButtonMap::kNoRow;
-    const int want[2][3] = {{1, no, no}, {0, 3, no}};
-    for (int d = 0; d < 2; ++d) {
-        for (int b = 1; b <= 3; ++b) EXPECT_EQ(m.map.row(d, b), want[d][b - 1]) << d << b;
-    }
-}
-
-TEST(CompileMappings, OnlyTwoFourAndEightMultiply) {
-    MappingRow r = row("PAD", 1);
-    const DetectedDevice devices[] = {device("PAD", 1)};
-    for (const auto& [tag, want] : {std::pair{Tag::text("8"), 8},
-                                    {Tag::number(2), 2},
-                                    {Tag::number(3), 1},
-                                    {Tag::number(16), 1},
-                                    {Tag::text("4X"), 1}}) {
-        r.cell(col::Multiplier).tag = tag;
-        EXPECT_EQ(compileMappings(table({r}), devices).settings[0].multiplier, want)
-            << tag.toText();
-    }
-}
-
 // Two pads with the same button numbers, each button typing a key of its own.
 class Engine : public ::testing::Test {
 protected:
     void start(EngineOptions options = {}) {
-        MappingRow a1 = row("PAD-A", 1,
-                            {{"A", "A"}, kBlank, {"PRINT SCREEN", "PRINT SCREEN"}, {"C", "C"},
-                             {"SHIFT + PRINT SCREEN", "PRINT SCREEN"}});
-        a1.cell(col::FirstRelease + 15) = Cell{"D", Tag::text("D")};
-        rows = table({row("PAD-B", 1, {{"B", "B"}}), a1, row("PAD-A", 4, {{"E", "E"}})});
+        MappingRow pressed = row("PAD-A", 1,
+                                 {{"A", "A"},
+                                  kBlank,
+                                  {"PRINT SCREEN", "PRINT SCREEN"},
+                                  {"C", "C"},
+                                  {"SHIFT + PRINT SCREEN", "PRINT SCREEN"}});
+        pressed.cell(col::FirstRelease + 15) = Cell{"D", Tag::text("D")};
+        rows = table({row("PAD-B", 1, {{"B", "B"}}), pressed, row("PAD-A", 4, {{"E", "E"}})});
         engine = std::make_unique<MappingEngine>(out, clock, view, options);
         engine->setDevices({{&backend, &backend}, {&padA, &padB}});
         engine->compile(rows);
@@ -76,7 +72,8 @@ protected:
         return keysText(out.batches());
     }
 
-    static constexpr const char* kA1 = "+1E | -1E | +2E | -2E | +2A | -2A";  // blank and no scan code skipped
+    // PAD-A's button 1: blank steps and keys without a scan code are skipped.
+    const std::string a1 = "+1E | -1E | +2E | -2E | +2A | -2A";
     std::vector<std::string> log;
     FakeClock clock;
     RecordingOutput out{clock};
@@ -90,23 +87,20 @@ protected:
 
 TEST_F(Engine, PressMacroOnceReleaseMacroOnceEachDeviceWithItsOwnRows) {
     start();
-    EXPECT_EQ(pass({down(1)}, {down(1)}), std::string(kA1) + " | +30 | -30");
+    EXPECT_EQ(pass({down(1)}, {down(1)}), a1 + " | +30 | -30");
     EXPECT_EQ(log, (std::vector<std::string>{"begin", "begin", "read PAD-A", "read PAD-B"}));
     EXPECT_EQ(view.panel1, "Input Devices: Pad PAD-B");
     EXPECT_EQ(view.panel2, "Button 1: Pressed");
     clock.advanceMs(2000);
     EXPECT_EQ(pass(), "");
     EXPECT_EQ(pass({up(1)}, {up(1)}), "+20 | -20");
-    EXPECT_EQ(view.looks, (std::vector<std::pair<int, RowLook>>{
-                              {1, RowLook::Held}, {0, RowLook::Held}, {1, RowLook::Idle},
-                              {0, RowLook::Idle}}));
+    using L = RowLook;
+    EXPECT_EQ(view.looks, (std::vector<std::pair<int, L>>{
+                              {1, L::Held}, {0, L::Held}, {1, L::Idle}, {0, L::Idle}}));
     EXPECT_EQ(pass(), "");
     EXPECT_EQ(view.panel1, "Input Devices: Available");
-}
-
-TEST_F(Engine, APulseWithinOnePassSendsBothMacrosInOrder) {
-    start();
-    EXPECT_EQ(pass({down(1), up(1), down(4), up(4)}), std::string(kA1) + " | +20 | -20 | +12 | -12");
+    // Pulses within one pass: each change applies its own rule, in order.
+    EXPECT_EQ(pass({down(1), up(1), down(4), up(4)}), a1 + " | +20 | -20 | +12 | -12");
     EXPECT_EQ(pass({down(4), up(4), down(4), up(4)}), "+12 | -12 | +12 | -12");
 }
 
@@ -141,6 +135,39 @@ TEST_F(Engine, TestModeEndsADevicesButtonsAboveTheRowCount) {
          {std::pair{true, "+30 | -30"}, {false, "+12 | -12 | +30 | -30"}}) {
         start({stopAtRowCount});
         EXPECT_EQ(pass({down(4)}, {down(1)}), want) << stopAtRowCount;
+    }
+}
+
+// Rows: 1 of pad-a, 2 of PAD-B, 2 of pad-b (a later duplicate), 1 of pad-b.
+TEST(FollowController, ThePressedButtonSelectsItsFirstRowIgnoringCase) {
+    const struct {
+        const char* name;
+        std::vector<ButtonChange> a, b;  // what devices pad-a and pad-b report
+        std::optional<FollowedButton> followed;
+        int selected;
+    } cases[] = {
+        {"nothing pressed", {}, {up(2)}, std::nullopt, 3},
+        {"first row of the button, case aside", {}, {down(2)}, FollowedButton{1, ""}, 1},
+        {"the last press read wins", {down(1)}, {down(1), up(1)}, FollowedButton{3, ""}, 3},
+        {"a button without a row",
+         {down(3)},
+         {},
+         FollowedButton{-1, "Button 3 of Pad pad-a has no row in this configuration."},
+         3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedDevice a("pad-a", 4), b("pad-b", 4);
+        MappingTable t =
+            table({row("pad-a", 1), row("PAD-B", 2), row("pad-b", 2), row("pad-b", 1)});
+        t.selected = 3;
+        const EngineDevices devices{{}, {&a, &b}};
+        a.next({down(2)});  // pressed before following started: dropped
+        startFollowing(devices);
+        a.next(c.a);
+        b.next(c.b);
+        EXPECT_EQ(followPass(devices, t), c.followed);
+        EXPECT_EQ(t.selected, c.selected);
     }
 }
 

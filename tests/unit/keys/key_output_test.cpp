@@ -22,8 +22,9 @@ TEST(OutputChoice, UinputThenWaylandThenXTestUnlessOneIsNamed) {
     EXPECT_EQ(chooseKeyOutput(kAll), (OutputChoice{K::Uinput, "uinput virtual keyboard", ""}));
     EXPECT_EQ(chooseKeyOutput({UinputStatus::Refused, WaylandStatus::Usable, XTestStatus::Usable}),
               (OutputChoice{K::Wayland, "Wayland virtual keyboard", ""}));
-    EXPECT_EQ(chooseKeyOutput({UinputStatus::Missing, WaylandStatus::NoProtocol, XTestStatus::Usable}),
-              (OutputChoice{K::XTest, "X11 XTest", ""}));
+    EXPECT_EQ(
+        chooseKeyOutput({UinputStatus::Missing, WaylandStatus::NoProtocol, XTestStatus::Usable}),
+        (OutputChoice{K::XTest, "X11 XTest", ""}));
     EXPECT_EQ(chooseKeyOutput(kAll, K::Wayland).kind, K::Wayland);
     EXPECT_EQ(chooseKeyOutput(kAll, K::XTest).kind, K::XTest);
 }
@@ -33,31 +34,34 @@ TEST(OutputChoice, NoneNamesEveryProblemAndTheUdevRuleWhereUinputCouldServe) {
     const std::string udev =
         " Install the udev rule 60-velloran-uinput.rules, add your user to the input group and "
         "load the uinput module (see Keyboard output in the README).";
-    EXPECT_EQ(chooseKeyOutput({UinputStatus::Missing, WaylandStatus::NoCompositor,
-                               XTestStatus::NoExtension}).reason,
+    EXPECT_EQ(chooseKeyOutput(
+                  {UinputStatus::Missing, WaylandStatus::NoCompositor, XTestStatus::NoExtension})
+                  .reason,
               "No keyboard output is available: /dev/uinput does not exist (the uinput module is "
               "not loaded), no Wayland compositor is reachable and the X display has no XTEST "
-              "extension." + udev);
-    EXPECT_EQ(chooseKeyOutput({UinputStatus::Usable, WaylandStatus::NoProtocol, XTestStatus::Usable},
-                              K::Wayland),
-              (OutputChoice{K::None, "", "The Wayland virtual keyboard cannot send keys: the "
-                                         "Wayland compositor offers no virtual keyboard."}));
+              "extension." +
+                  udev);
+    EXPECT_EQ(
+        chooseKeyOutput({UinputStatus::Usable, WaylandStatus::NoProtocol, XTestStatus::Usable},
+                        K::Wayland),
+        (OutputChoice{K::None, "",
+                      "The Wayland virtual keyboard cannot send keys: the "
+                      "Wayland compositor offers no virtual keyboard."}));
 }
 
 TEST(OutputChoice, OpeningFallsBackToTheNextWhenTheChosenOneFails) {
-    struct Case {
+    const struct {
         std::vector<OutputKind> opens;  // the kinds whose opener succeeds
         OutputKind only;
         std::vector<OutputKind> tried;
         OutputKind chosen;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {{K::Wayland, K::XTest}, K::None, {K::Uinput, K::Wayland}, K::Wayland},
         {{K::XTest}, K::None, {K::Uinput, K::Wayland, K::XTest}, K::XTest},
         {{}, K::None, {K::Uinput, K::Wayland, K::XTest}, K::None},
         {{K::Uinput, K::XTest}, K::Wayland, {K::Wayland}, K::None},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         std::vector<OutputKind> tried;
         const auto open = [&](OutputKind kind) {
             tried.push_back(kind);
@@ -103,36 +107,37 @@ TEST(LayoutNames, EnvironmentThenSystemFilesThenUs) {
     EXPECT_EQ(layoutInForceText("German", "X server"), "Keyboard layout: German (X server)");
 }
 
-class FakeLedReader final : public LedReader {
-public:
-    bool syncs = false;                // the system sets the virtual keyboard's LEDs
-    std::optional<unsigned> physical;  // the physical keyboards' LEDs, if readable
-    unsigned device = led::NumLock;
-    std::vector<int> waits;
-
+// `syncs`: the system sets the virtual keyboard's LEDs; `physical`: the physical keyboards'
+// LEDs, if readable.
+struct FakeLedReader final : LedReader {
+    FakeLedReader(bool s, std::optional<unsigned> p) : syncs(s), physical(p) {}
     bool waitForDeviceLeds(int milliseconds) override {
         waits.push_back(milliseconds);
         return syncs;
     }
     unsigned deviceLeds() override { return device; }
     std::optional<unsigned> physicalLeds() override { return physical; }
+
+    bool syncs;
+    std::optional<unsigned> physical;
+    unsigned device = led::NumLock;
+    std::vector<int> waits;
 };
 
 TEST(LockStateSource, SyncedDeviceThenPhysicalKeyboardsThenNoneWhichIsSaidOnce) {
-    struct Case {
+    const struct {
         bool syncs;
         std::optional<unsigned> physical;
         LockSource source;
         unsigned leds;
-    };
-    for (const Case& c : {Case{true, led::CapsLock, LockSource::VirtualKeyboard, led::NumLock},
-                          Case{false, 0u, LockSource::PhysicalKeyboards, 0u},
-                          Case{false, std::nullopt, LockSource::None, led::NumLock}}) {
-        FakeLedReader reader;
-        reader.syncs = c.syncs;
-        reader.physical = c.physical;
+    } cases[] = {{true, led::CapsLock, LockSource::VirtualKeyboard, led::NumLock},
+                 {false, 0u, LockSource::PhysicalKeyboards, 0u},
+                 {false, std::nullopt, LockSource::None, led::NumLock}};
+    for (const auto& c : cases) {
+        FakeLedReader reader(c.syncs, c.physical);
         LockStateSource source(reader);
-        EXPECT_EQ(source.takeNotice(), std::nullopt) << "nothing is known before the first decision";
+        EXPECT_EQ(source.takeNotice(), std::nullopt)
+            << "nothing is known before the first decision";
         EXPECT_EQ(source.leds(), c.leds);
         EXPECT_EQ(source.source(), c.source);
         // The bounded wait happens once, at the first decision; later reads follow the source.
