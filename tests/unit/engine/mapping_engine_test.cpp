@@ -23,17 +23,14 @@ TEST(CompileMappings, MapsEachButtonToTheFirstRowOfItsOwnDeviceAndReadsTheMultip
     const DetectedDevice devices[] = {{DeviceKind::Joystick, 2, "PAD", "Pad"},
                                       {DeviceKind::Joystick, 3, "STICK", "Stick"}};
     const int no = ButtonMap::kNoRow;
-    const int want[2][3] = {{1, no, no}, {0, 3, no}};
+    std::vector<int> mapped;
     for (int d = 0; d < 2; ++d) {
-        for (int b = 1; b <= 3; ++b) {
-            EXPECT_EQ(compileMappings(t, devices).map.row(d, b), want[d][b - 1]) << d << b;
-        }
+        for (int b = 1; b <= 3; ++b) mapped.push_back(compileMappings(t, devices).map.row(d, b));
     }
+    EXPECT_EQ(mapped, (std::vector<int>{1, no, no, 0, 3, no}));
     // Only 2, 4 and 8 multiply.
-    for (const auto& [tag, times] : {std::pair{Tag::text("8"), 8},
-                                     {Tag::number(3), 1},
-                                     {Tag::number(16), 1},
-                                     {Tag::text("4X"), 1}}) {
+    for (const auto& [tag, times] :
+         {std::pair{Tag::text("8"), 8}, {Tag::number(3), 1}, {Tag::text("4X"), 1}}) {
         t.row(1).cell(col::Multiplier).tag = tag;
         EXPECT_EQ(compileMappings(t, devices).settings[1].multiplier, times) << tag.toText();
     }
@@ -55,13 +52,13 @@ class Engine : public ::testing::Test {
 protected:
     void start(EngineOptions options = {}) {
         MappingRow pressed = row("PAD-A", 1,
-                                 {{"A", "A"},
+                                 {key("A"),
                                   kBlank,
-                                  {"PRINT SCREEN", "PRINT SCREEN"},
-                                  {"C", "C"},
+                                  key("PRINT SCREEN"),
+                                  key("C"),
                                   {"SHIFT + PRINT SCREEN", "PRINT SCREEN"}});
         pressed.cell(col::FirstRelease + 15) = Cell{"D", Tag::text("D")};
-        rows = table({row("PAD-B", 1, {{"B", "B"}}), pressed, row("PAD-A", 4, {{"E", "E"}})});
+        rows = table({row("PAD-B", 1, {key("B")}), pressed, row("PAD-A", 4, {key("E")})});
         engine = std::make_unique<MappingEngine>(out, clock, view, options);
         engine->setDevices({{&backend, &backend}, {&padA, &padB}});
         engine->compile(rows);
