@@ -114,6 +114,7 @@ TEST(SetKeyState, TogglesTheLocksOwnKeyOnlyWhenTheWholeStateDiffers) {
         out.setLock(c.lock, c.on);
         out.clearBatches();
         SetKeyState(out, c.lock, c.wanted);
+        SetKeyState(out, c.lock, c.wanted);  // now in the state wanted: nothing more
         EXPECT_EQ(keysText(out.batches()), c.want) << c.lock << c.on << c.held << c.wanted;
     }
 }
