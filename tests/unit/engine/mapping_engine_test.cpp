@@ -15,7 +15,7 @@
 namespace velloran::testing {
 namespace {
 
-TEST(CompileMappings, MapsEachButtonToTheFirstRowOfItsOwnDeviceAndReadsTheMultiplier) {
+TEST(CompileMappings, MapsEachButtonToTheFirstRowOfItsOwnDeviceAndReadsItsSettings) {
     MappingRow spaced = row("PAD", 2);
     spaced.text = " 2";  // the text must be the number exactly
     MappingTable t = table({row("STICK", 1), row("pad", 1), row("PAD", 1), row("STICK", 2),
@@ -28,6 +28,9 @@ TEST(CompileMappings, MapsEachButtonToTheFirstRowOfItsOwnDeviceAndReadsTheMultip
         for (int b = 1; b <= 3; ++b) mapped.push_back(compileMappings(t, devices).map.row(d, b));
     }
     EXPECT_EQ(mapped, (std::vector<int>{1, no, no, 0, 3, no}));
+    t.row(1).setFlag(col::Rotary, true);
+    t.row(1).setFlag(col::CapsLock, true);
+    EXPECT_EQ(compileMappings(t, devices).settings[1], (RowSettings{false, true, 1, 0, 1, 0}));
     // Only 2, 4 and 8 multiply.
     for (const auto& [tag, times] :
          {std::pair{Tag::text("8"), 8}, {Tag::number(3), 1}, {Tag::text("4X"), 1}}) {
