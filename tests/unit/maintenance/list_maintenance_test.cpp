@@ -1,11 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <deque>
-
 #include "common/session.h"
 #include "maintenance/add_devices.h"
-#include "maintenance/del_devices.h"
-#include "maintenance/swap_devices.h"
+#include "maintenance_fakes.h"
 
 namespace velloran::testing {
 namespace {
@@ -24,48 +21,30 @@ Rows operator+(Rows a, const Rows& b) {
 }
 
 // A configuration with PAD (12 buttons) and STICK (3) attached and rows written "button
-// identity", described "a", "b", ... in order; every question is answered Yes. As the duplicate
-// chooser it answers from a script (Ok keeps the row at a position of the group) and records
-// each group offered ("acd"); as the device chooser it answers `deviceAnswer`.
-struct Desk : OpenConfiguration, DuplicateChooser, DeviceChooser {
+// identity", described "a", "b", ... in order; every question is answered Yes.
+struct Desk : OpenConfiguration {
     explicit Desk(const Rows& rows, int state = state::Unchanged) : OpenConfiguration(state) {
         device("PAD", 12, "Game Pad");
         device("STICK", 3, "Flight Stick");
         addRows(rows);
-        for (int r = 0; r < table->rowCount(); ++r) description(r) = std::string(1, char('a' + r));
+        for (int r = 0; r < table->rowCount(); ++r) {
+            table->row(r).cell(col::Description).text = std::string(1, char('a' + r));
+        }
         boxes.whenEmpty = Answer::Yes;
     }
-    CellText& description(int r) { return table->row(r).cell(col::Description).text; }
     std::string described() {
         std::string s;
-        for (int r = 0; r < table->rowCount(); ++r) s += description(r).view();
+        for (const MappingRow& r : table->rows()) s += r.cell(col::Description).text.view();
         return s;
     }
-    DuplicateAnswer chooseDuplicate(const MappingTable&, const std::vector<int>& group) override {
-        offered.emplace_back();
-        for (int r : group) offered.back() += description(r).view();
-        EXPECT_FALSE(answers.empty()) << "unexpected group " << offered.back();
-        if (answers.empty()) return {};
-        const DuplicateAnswer a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    void showBusy(bool on) override { busy.push_back(on); }
-    std::optional<int> chooseDevice(const DeviceInventory&) override {
-        ++devicesShown;
-        return deviceAnswer;
-    }
-    MaintenanceOutcome del() { return Del_Devices(session, boxes, *this); }
-    MaintenanceOutcome swap(std::optional<int> choice) {
-        deviceAnswer = choice;
-        return Swap_Devices(session, boxes, *this);
+    MaintenanceOutcome del() { return Del_Devices(session, boxes, duplicates); }
+    MaintenanceOutcome swap(std::optional<int> device) {
+        chooser.answer = device;
+        return Swap_Devices(session, boxes, chooser);
     }
 
-    std::deque<DuplicateAnswer> answers;
-    Rows offered;
-    std::vector<bool> busy;
-    std::optional<int> deviceAnswer;
-    int devicesShown = 0;
+    ScriptedDuplicates duplicates;
+    ScriptedDeviceChooser chooser;
 };
 
 // Missing buttons follow the nearest lower button of their device; devices the table does not
@@ -138,10 +117,10 @@ TEST(DelDevices, RemovesInactiveRowsAndTheDuplicatesNotChosen) {
     };
     for (const auto& c : cases) {
         Desk d(c.rows);
-        d.answers = c.answers;
+        d.duplicates.answers = c.answers;
         const bool removed = c.inactive + c.duplicates > 0;
         EXPECT_EQ(d.del(), (MaintenanceOutcome{.tableChanged = true, .commandStatesDue = removed}));
-        EXPECT_EQ(d.offered, c.offered) << c.kept;
+        EXPECT_EQ(d.duplicates.offered, c.offered) << c.kept;
         EXPECT_EQ(d.described(), c.kept);
         EXPECT_EQ(d.boxes.shown.back().text,
                   std::to_string(c.inactive) + " inactive item(s) removed.\r\n" +
@@ -155,7 +134,7 @@ TEST(DelDevices, AsksFirstKeepsTheSelectedRowAndANewConfigurationsState) {
     d.table->selected = 2;
     d.del();
     EXPECT_EQ(d.table->selected, 1) << "the selection follows its row";
-    EXPECT_EQ(d.busy, (std::vector<bool>{true, false}));
+    EXPECT_EQ(d.duplicates.busy, (std::vector<bool>{true, false}));
     EXPECT_EQ(
         d.boxes.looks(),
         (std::vector{ScriptedBoxes::look(Icon::Question, "Remove Confirmation", Buttons::YesNo),
@@ -211,7 +190,7 @@ TEST(SwapDevices, TheSameDeviceCancelNoOrNothingToSwapChangeNothing) {
     d.boxes.answers = {Answer::Yes, Answer::No};
     EXPECT_EQ(d.swap(std::nullopt), MaintenanceOutcome{});
     EXPECT_EQ(d.swap(0), MaintenanceOutcome{});
-    EXPECT_EQ(d.devicesShown, 1);
+    EXPECT_EQ(d.chooser.shown, 1);
     EXPECT_EQ(d.boxes.shown.size(), 2u) << "the two questions only";
     for (const Desk* desk : {&same, &d}) {
         EXPECT_EQ(desk->rows(), kOld);
@@ -231,7 +210,7 @@ TEST(SwapDevices, TheSameDeviceCancelNoOrNothingToSwapChangeNothing) {
                            ScriptedBoxes::look(Icon::Exclamation, "No Input Devices Found"),
                            ScriptedBoxes::look(Icon::Exclamation, "Replace Error")}));
     EXPECT_NE(c.boxes.shown[0].text, c.boxes.shown[1].text);
-    EXPECT_EQ(c.devicesShown, 0);
+    EXPECT_EQ(c.chooser.shown, 0);
 }
 
 }  // namespace
