@@ -9,46 +9,34 @@ namespace {
 const std::string kPad = "030000005e0400008e02000010010000";
 const std::string kStick = "030000006d04000015c2000010010000";
 
-TEST(PortFromByPathName, DropsTheNodeSuffix) {
-    const struct {
-        const char* link;
-        const char* port;
-    } cases[] = {
-        {"pci-0000:00:14.0-usb-0:2:1.0-event-joystick", "pci-0000:00:14.0-usb-0:2:1.0"},
-        {"platform-i8042-serio-0-event", "platform-i8042-serio-0"},
-        // "-event" inside a longer component is no node suffix.
-        {"platform-eventbus-0-joystick", "platform-eventbus-0"},
-        {"nodash", "nodash"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(portFromByPathName(c.link), c.port) << c.link;
-}
-
 std::vector<std::string> identities(const std::vector<JoystickTraits>& attached) {
     std::vector<std::string> out;
     for (const auto& j : identifyJoysticks(attached)) out.push_back(j.identity);
     return out;
 }
 
-// A serial, else a port, counts only where no other unit of the same model shares it (case
-// aside); what is left is told apart by ordinal in system order.
+// A serial, else a port (the by-path link without its node suffix), counts only where no other
+// unit of the same model shares it (case aside); what is left is told apart by ordinal in
+// system order.
 TEST(IdentifyJoysticks, SerialThenPortThenOrdinalWhereUniqueSortedByIdentity) {
     const std::string port = "pci-0000:00:14.0-usb-0:";
     const std::vector<JoystickTraits> attached = {
-        {kPad, "0000", port + "2:1.0-event-joystick"},
+        {kPad, "0000", port + "2:1.0-event"},
         {kPad, "0000", port + "1:1.0-event-joystick"},
         {kStick, "0000", ""},  // another model may share the serial
         {kPad, "abc", ""},
         {kPad, "ABC", ""},
         {kStick, " S/N \"7\"\r\nx\xC3\xA9 ", ""},
-        {kStick, "  ", port + "1:1.0-event-joystick"},
+        {kStick, "  ", "platform-eventbus-0-joystick"},  // "-event" here is no node suffix
     };
     const auto result = identifyJoysticks(attached);
     ASSERT_EQ(result.size(), 7u);
     EXPECT_EQ(result[0].source, 3u);
-    EXPECT_EQ(identities(attached),
-              (std::vector<std::string>{kPad + "/#1", kPad + "/#2", kPad + "/" + port + "1:1.0",
-                                        kPad + "/" + port + "2:1.0", kStick + "/0000",
-                                        kStick + "/S/N__7___x__", kStick + "/" + port + "1:1.0"}));
+    EXPECT_EQ(
+        identities(attached),
+        (std::vector<std::string>{kPad + "/#1", kPad + "/#2", kPad + "/" + port + "1:1.0",
+                                  kPad + "/" + port + "2:1.0", kStick + "/0000",
+                                  kStick + "/S/N__7___x__", kStick + "/platform-eventbus-0"}));
     EXPECT_EQ(identities({attached.rbegin(), attached.rend()}), identities(attached));
 
     // "#10" stays after "#9", each numbered in system order.
