@@ -144,6 +144,7 @@ TEST_F(Engine, TestModeEndsADevicesButtonsAboveTheRowCount) {
 
 // Rows: 1 of pad-a, 2 of PAD-B, 2 of pad-b (a later duplicate), 1 of pad-b.
 TEST(FollowController, ThePressedButtonSelectsItsFirstRowIgnoringCase) {
+    const FollowedButton noRow{-1, "Button 3 of Pad pad-a has no row in this configuration."};
     const struct {
         const char* name;
         std::vector<ButtonChange> a, b;  // what devices pad-a and pad-b report
@@ -153,11 +154,7 @@ TEST(FollowController, ThePressedButtonSelectsItsFirstRowIgnoringCase) {
         {"nothing pressed", {}, {up(2)}, std::nullopt, 3},
         {"first row of the button, case aside", {}, {down(2)}, FollowedButton{1, ""}, 1},
         {"the last press read wins", {down(1)}, {down(1), up(1)}, FollowedButton{3, ""}, 3},
-        {"a button without a row",
-         {down(3)},
-         {},
-         FollowedButton{-1, "Button 3 of Pad pad-a has no row in this configuration."},
-         3},
+        {"a button without a row", {down(3)}, {}, noRow, 3},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
