@@ -27,47 +27,32 @@ void putRecord(Table& t, int i, std::int16_t buttons, const std::string& id,
     put(t, base + kNameLengthOffset, nameLength.value_or(static_cast<std::int32_t>(name.size())));
 }
 
-TEST(HidRecord, ReadsRecordsWithButtonsKeepingTheirIndexAndCutsTheIdentifierSuffix) {
+// Records without buttons are skipped, the others keep their table index; the identifier loses
+// its "#nnnn" suffix, texts are Windows-1252 and end at a NUL, and lengths out of range are
+// clamped to the fields.
+TEST(HidRecord, ReadsTheCountedRecordsWithButtonsWhateverTheirLengthsSay) {
+    const std::string i257(257, 'i'), n256(256, 'n');
     auto table = std::make_unique<Table>();
     putRecord(*table, 0, 0, "none#0001", "Empty");
     putRecord(*table, 1, 32, "usb-1.4/input0:1D50:6102#0001", "Panel A");
     putRecord(*table, 2, -3, "negative#0002", "Broken");
     putRecord(*table, 3, 600, "id\xE9-x#0002", "Br\xE4ker \x80 \x93Pro\x94");
-    putRecord(*table, 4, 8, "beyond#0004", "Not counted");
+    putRecord(*table, 4, 1, "ab", "N");  // an identifier shorter than its suffix
+    putRecord(*table, 5, 1, i257, n256, 100000, 100000);
+    putRecord(*table, 6, 1, std::string("ab\0cdefgh", 9), std::string("Na\0me", 5));
+    putRecord(*table, 7, 1, "abcdefgh", "Name", INT32_MIN, INT32_MIN);
+    putRecord(*table, 8, 8, "beyond#0004", "Not counted");
 
-    const auto devices = decodeTable(*table, 4);
-    ASSERT_EQ(devices.size(), 2u);
-    EXPECT_EQ(devices[0].identity, "usb-1.4/input0:1D50:6102");
-    EXPECT_EQ(devices[0].displayName, "Panel A");
-    EXPECT_EQ(devices[0].buttonCount, 32);
-    EXPECT_EQ(devices[0].hidIndex, 1);
-    EXPECT_EQ(devices[1].buttonCount, 512) << "only 512 buttons fit the read buffer";
-    EXPECT_EQ(devices[1].identity, "id\u00E9-x");
-    EXPECT_EQ(devices[1].displayName, "Br\u00E4ker \u20AC \u201CPro\u201D");
-    EXPECT_EQ(devices[1].hidIndex, 3);
-}
-
-TEST(HidRecord, LengthsOutOfRange) {
-    const std::string i257(257, 'i'), n256(256, 'n');
-    const struct {
-        std::string id;
-        std::int32_t idLength;
-        std::string name;
-        std::int32_t nameLength;
-        std::string wantId, wantName;
-    } cases[] = {
-        {"ab", 2, "N", 1, "", "N"},  // identifier shorter than its suffix
-        {i257, 100000, n256, 100000, std::string(252, 'i'), n256},
-        {std::string("ab\0cdefgh", 9), 9, std::string("Na\0me", 5), 5, "ab", "Na"},
-        {"abcdefgh", INT32_MIN, "Name", INT32_MIN, "", ""},
-    };
-    for (const auto& c : cases) {
-        auto table = std::make_unique<Table>();
-        putRecord(*table, 0, 1, c.id, c.name, c.idLength, c.nameLength);
-        const auto d = decodeRecord(std::span(*table).first<kRecordSize>(), 0);
-        ASSERT_TRUE(d) << c.wantName;
-        EXPECT_EQ(d->identity + "/" + d->displayName, c.wantId + "/" + c.wantName);
+    std::vector<std::string> read;
+    for (const DetectedDevice& d : decodeTable(*table, 8)) {
+        read.push_back(std::to_string(d.hidIndex) + " " + std::to_string(d.buttonCount) + " " +
+                       d.identity + "|" + d.displayName);
     }
+    EXPECT_EQ(read,
+              (std::vector<std::string>{
+                  "1 32 usb-1.4/input0:1D50:6102|Panel A",
+                  "3 512 id\u00E9-x|Br\u00E4ker \u20AC \u201CPro\u201D",  // 512 fit the buffer
+                  "4 1 |N", "5 1 " + std::string(252, 'i') + "|" + n256, "6 1 ab|Na", "7 1 |"}));
 }
 
 // Reports each difference in button order, ignoring buttons beyond the board and the byte after
