@@ -1,11 +1,10 @@
 // The list and the tabs as the user moves between them: Load, Open, a file that cannot be read,
-// Delete, Run and the command-state inputs.
+// Run and the command-state inputs.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "common/session.h"
 #include "session/document_close.h"
-#include "session/document_create.h"
 #include "session/document_open.h"
 #include "session/document_run.h"
 #include "session/document_switch.h"
@@ -30,37 +29,36 @@ TEST(ConfigurationList, SortsByTextIgnoringCaseAndMovesARemovedSelection) {
     EXPECT_EQ(list.selectedKey(), "k3");
 }
 
-TEST(Load, AListedFileReusesItsEntryAndAnOpenOneGetsANotice) {
+// A listed file reuses its entry, an open one gets a notice; a missing file a box; of several
+// dropped files only the first is loaded; the load dialog opens in the selected entry's folder.
+TEST(Load, ListedOpenMissingAndDroppedFiles) {
     SessionDesk d;
+    d.dialogs.answers = {std::nullopt, std::nullopt};
+    load_click(d.session, d.services, true, "");
     d.loadFiles({"/cfg/a.vlz", "/cfg/b.vlz"});
     close_click(d.session, d.services);  // file2, unchanged
     load_click(d.session, d.services, false, "/cfg/b.vlz");
-    EXPECT_THAT(d.listKeys(), ElementsAre("file1", "file2"));
     EXPECT_EQ(d.session.currentKey, "file2");
+    load_click(d.session, d.services, true, "");
+    EXPECT_EQ(d.dialogs.opened.at(0).folder, kConfigFolder);
+    EXPECT_EQ(d.dialogs.opened.at(1).folder, "/cfg/");
     EXPECT_THAT(d.boxes.shown, IsEmpty());
 
     load_click(d.session, d.services, false, "/cfg/a.vlz");
-    EXPECT_THAT(d.boxes.shown, ElementsAre(Message{Icon::Information, "File Load",
-                                                   "The file \"a.vlz\" is already loaded."}));
+    load_click(d.session, d.services, false, "/cfg/none.vlz");
+    EXPECT_THAT(d.boxes.shown,
+                ElementsAre(Message{Icon::Information, "File Load",
+                                    "The file \"a.vlz\" is already loaded."},
+                            Message{Icon::Exclamation, "File Error",
+                                    "Cannot open file. File does not exist."}));
     EXPECT_EQ(d.session.currentKey, "file1");
     EXPECT_THAT(d.listKeys(), ElementsAre("file1", "file2"));
-}
 
-TEST(Load, MissingObsoleteOrDroppedFiles) {
-    SessionDesk d;
-    load_click(d.session, d.services, false, "/cfg/none.vlz");
-    EXPECT_THAT(d.boxes.shown, ElementsAre(Message{Icon::Exclamation, "File Error",
-                                                   "Cannot open file. File does not exist."}));
-    EXPECT_TRUE(d.session.list.empty());
     d.files.files["/cfg/old.vlz"] = "\"1.3\"\r\n";
-    load_click(d.session, d.services, false, "/cfg/old.vlz");
-    EXPECT_EQ(d.boxes.shown.at(1).title, "File Format Error");
-    EXPECT_EQ(d.item("file1").state, state::Changed);
-
-    d.putFile("/cfg/a.vlz");
-    d.putFile("/cfg/b.vlz");
-    drop_files(d.session, d.services, {"/cfg/a.vlz", "/cfg/b.vlz"});
-    EXPECT_THAT(d.listKeys(), ElementsAre("file2", "file1")) << "only the first is loaded";
+    d.putFile("/cfg/c.vlz");
+    drop_files(d.session, d.services, {"/cfg/old.vlz", "/cfg/c.vlz"});
+    EXPECT_THAT(d.listKeys(), ElementsAre("file1", "file2", "file3"));
+    EXPECT_EQ(d.item("file3").state, state::Changed) << "obsolete data";
 }
 
 TEST(OpenFailure, EachKindOfReadErrorRemovesClosesOrEnds) {
@@ -77,10 +75,8 @@ TEST(OpenFailure, EachKindOfReadErrorRemovesClosesOrEnds) {
         SCOPED_TRACE(c.error);
         SessionDesk d;
         const std::string bytes = d.putFile("/cfg/a.vlz");
-        if (c.error == 0)
-            d.files.files["/cfg/a.vlz"] = bytes.substr(0, 40);
-        else
-            d.files.readErrors["/cfg/a.vlz"] = runtimeError(c.error);
+        if (c.error == 0) d.files.files["/cfg/a.vlz"] = bytes.substr(0, 40);
+        if (c.error != 0) d.files.readErrors["/cfg/a.vlz"] = runtimeError(c.error);
         d.boxes.answers = {c.answer};
         load_click(d.session, d.services, false, "/cfg/a.vlz");
         ASSERT_EQ(d.boxes.shown.size(), 1u);
@@ -88,9 +84,7 @@ TEST(OpenFailure, EachKindOfReadErrorRemovesClosesOrEnds) {
         EXPECT_EQ(d.session.list.find("file1") != nullptr, c.listed);
         EXPECT_EQ(d.session.unloadRequested, c.unload);
         EXPECT_EQ(d.files.exists("/cfg/a.vlz"), c.fileKept);
-        if (!c.unload) {
-            EXPECT_THAT(d.tabKeys(), ElementsAre("BLANK"));
-        }
+        EXPECT_EQ(d.tabKeys() == std::vector<std::string>{"BLANK"}, !c.unload);
     }
 }
 
@@ -118,10 +112,13 @@ TEST(Tabs, OpenAndTabClickSwitchWithoutReadingAndSelectDoesNot) {
     EXPECT_EQ(d.session.currentKey, "file2") << "selecting does not switch";
 }
 
-TEST(Run, StartsRunvaleBesideTheProgramElseFromThePathAndMinimises) {
+// Run starts runvale beside the program, else from the path, and minimises; a runvale that plays
+// the file already reloads it.
+TEST(Run, StartsRunvaleOrMakesItReloadAndSaysSo) {
     SessionDesk d;
     d.loadFiles({"/cfg/a.vlz"});
     MNrun_Click(d.session, d.services);
+    EXPECT_EQ(d.session.statusPanel2, "Playing a.vlz in runvale");
     d.files.files["/usr/bin/runvale"];
     d.launcher.succeeds = false;
     MNrun_Click(d.session, d.services);
@@ -132,6 +129,10 @@ TEST(Run, StartsRunvaleBesideTheProgramElseFromThePathAndMinimises) {
     EXPECT_EQ(d.launcher.starts[1].workingFolder, "/usr/bin/");
     EXPECT_EQ(d.boxes.shown.at(0).title, "Run Error");
     EXPECT_TRUE(d.session.minimiseRequested);
+    d.launcher.playing.insert("/cfg/a.vlz");
+    d.launcher.succeeds = true;
+    MNrun_Click(d.session, d.services);
+    EXPECT_EQ(d.session.statusPanel2, "Reloaded a.vlz in the runvale that plays it");
 }
 
 TEST(ButtonStates, FollowTheSessionAndResetTheModesWhenNothingIsOpen) {
@@ -146,11 +147,9 @@ TEST(ButtonStates, FollowTheSessionAndResetTheModesWhenNothingIsOpen) {
 
     d.boxes.answers = {Answer::No};
     close_click(d.session, d.services);
-    d.session.recording = true;
     d.session.controls.comRec = true;
     const ButtonStatesUpdate update = d.session.setButtonStates(CommandStates{});
-    EXPECT_FALSE(d.session.recording);
-    EXPECT_FALSE(d.session.controls.comRec);
+    EXPECT_FALSE(d.session.recording || d.session.controls.comRec);
     EXPECT_TRUE(update.states.toolbar.at("BTopen")) << "the closed entry is selected";
 }
 
