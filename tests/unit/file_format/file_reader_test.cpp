@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "common/files.h"
 #include "common/fixtures.h"
 #include "file_format/configuration_file.h"
 
@@ -44,9 +45,6 @@ void expectFollowUp(const LoadedConfiguration& c, LoadFailure::FollowUp followUp
     ASSERT_TRUE(c.failure);
     EXPECT_EQ(c.failure->followUp, followUp);
     EXPECT_EQ(c.state, state);
-}
-void expectCorruptFileQuestion(const LoadedConfiguration& c) {
-    expectFollowUp(c, LoadFailure::FollowUp::AskDeleteFile, 2);
 }
 
 void expectStep(const MappingRow& row, int column, const std::string& text, const Tag& tag) {
@@ -119,56 +117,65 @@ TEST(ConfigurationReader, Version11AndUnknownVersionsReadSixRecordsARow) {
     }
 }
 
-// An unquoted version record is current too.
-TEST(ConfigurationReader, ButtonNumbersOutsideOneTo512AreDropped) {
+// Rows whose button is not a number from 1 to 512 are dropped; flag tags keep the kind of their
+// record; an unquoted version record is current too.
+TEST(ConfigurationReader, ButtonNumbersOutsideOneTo512AreDroppedAndFlagsKeepTheirKind) {
     std::string file = records({"1.4"});
-    for (const char* button : {"\"1\"", "\"0\"", "\"513\"", "-2", "", "#TRUE#", "\"512\"", "3"}) {
-        file += block14(button);
-    }
+    for (const char* button : {"\"0\"", "\"513\"", "-2", "", "#TRUE#"}) file += block14(button);
+    file += block14("\"1\"", "\"True\"") + block14("\"512\"", "\" false \"") +
+            block14("3", "-1") + block14("\"4\"", "");
     const auto c = parseConfiguration(file, devices());
     ASSERT_FALSE(c.failure);
-    ASSERT_EQ(c.rows.size(), 3u);
     EXPECT_FALSE(c.obsolete);
+    ASSERT_EQ(c.rows.size(), 4u);
+    const Cell repeats[] = {{"On", Tag::text("True")}, {"Off", Tag::text(" false ")},
+                            {"On", Tag::number(-1)}, {"Off", Tag()}};
+    for (std::size_t r = 0; r < 4; ++r) EXPECT_EQ(c.rows[r].cell(col::Repeat), repeats[r]) << r;
     EXPECT_EQ(c.rows[1].text, "512");
 }
 
-TEST(ConfigurationReader, FlagTagsKeepTheKindOfTheirRecord) {
-    struct Case {
-        const char* record;
-        const char* text;
-        Tag tag;
-    };
-    for (const Case& k : {Case{"\"True\"", "On", Tag::text("True")},
-                          Case{"\" false \"", "Off", Tag::text(" false ")},
-                          Case{"-1", "On", Tag::number(-1)}, Case{"", "Off", Tag()}}) {
-        const auto c =
-            parseConfiguration(records({"\"1.4\""}) + block14("\"1\"", k.record), devices());
-        ASSERT_EQ(c.rows.size(), 1u) << k.record;
-        EXPECT_EQ(c.rows[0].cell(col::Repeat), (Cell{k.text, k.tag})) << k.record;
+// Empty or cut-short files ask to delete the file; a non-numeric button or a bad flag is a type
+// mismatch.
+TEST(ConfigurationReader, BrokenFilesFailWithTheirFollowUp) {
+    using FollowUp = LoadFailure::FollowUp;
+    for (const std::string& file : {std::string(), readFixture("truncated.vlz"),
+                                    readFixture("not_a_config.txt"),
+                                    readFixture("v1_4.vlz") + "\r\n"}) {  // one more record
+        expectFollowUp(parseConfiguration(file, devices()), FollowUp::AskDeleteFile, 2);
     }
-}
+    EXPECT_EQ(parseConfiguration(readFixture("truncated.vlz"), devices()).rows.size(), 2u);
 
-TEST(ConfigurationReader, EmptyOrCutShortFilesAskToDeleteTheFile) {
-    expectCorruptFileQuestion(parseConfiguration("", devices()));
-
-    const auto truncated = parseConfiguration(readFixture("truncated.vlz"), devices());
-    expectCorruptFileQuestion(truncated);
-    EXPECT_EQ(truncated.rows.size(), 2u);  // the rows before the cut
-
-    expectCorruptFileQuestion(parseConfiguration(readFixture("not_a_config.txt"), devices()));
-
-    // A trailing blank line is one more (empty) record: the next block is cut short.
-    expectCorruptFileQuestion(parseConfiguration(readFixture("v1_4.vlz") + "\r\n", devices()));
-}
-
-TEST(ConfigurationReader, NonNumericButtonOrBadFlagIsATypeMismatch) {
     const std::string head = records({"\"1.4\""}) + block14("\"1\"");
     const auto button = parseConfiguration(head + block14("\"twelve\""), devices());
-    expectFollowUp(button, LoadFailure::FollowUp::None, 0);
+    expectFollowUp(button, FollowUp::None, 0);
     EXPECT_EQ(button.failure->box.text, " 13  Type mismatch in sub open_click.");
     EXPECT_EQ(button.rows.size(), 1u);
     expectFollowUp(parseConfiguration(head + block14("\"2\"", "\"maybe\""), devices()),
-                   LoadFailure::FollowUp::None, 0);
+                   FollowUp::None, 0);
+}
+
+TEST(LoadConfiguration, ReadErrorsDecideTheFollowUp) {
+    using FollowUp = LoadFailure::FollowUp;
+    const Message unload{Icon::Critical, "File IO Error",
+                         "File already open\r\n\r\nThe application will now close."};
+    struct Case {
+        RuntimeError error;
+        FollowUp followUp;
+        int state;
+        Message box;
+    };
+    for (const Case& c :
+         {Case{runtimeError(53), FollowUp::RemoveEntry, 2, fileIoErrorBox(runtimeError(53))},
+          Case{runtimeError(70), FollowUp::CloseConfiguration, 0, fileIoErrorBox(runtimeError(70))},
+          Case{runtimeError(err::FileAlreadyOpen), FollowUp::UnloadMainWindow, 0, unload},
+          Case{RuntimeError{7, "Out of memory"}, FollowUp::None, 0,
+               {Icon::Critical, "ERROR", " 7  Out of memory in sub open_click."}}}) {
+        testing::MemoryFiles fs;
+        fs.readErrors["a.vlz"] = c.error;
+        const auto loaded = loadConfiguration(fs, "a.vlz", DeviceInventory{});
+        expectFollowUp(loaded, c.followUp, c.state);
+        EXPECT_EQ(loaded.failure->box, c.box) << c.error.number;
+    }
 }
 
 }  // namespace

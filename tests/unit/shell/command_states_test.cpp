@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
 #include <string_view>
 
 #include "shell/command_states.h"
+#include "shell/menu_pictures.h"
 
 namespace velloran {
 namespace {
@@ -64,10 +66,9 @@ TEST(CommandStates, DocumentStateDecidesTheDocumentCommandsWhileEditing) {
         EXPECT_EQ(on(u.states.toolbar), names(c.toolbar));
         EXPECT_EQ(on(u.states.mainMenu), names(c.main));
         EXPECT_EQ(on(u.states.listMenuItems), names(c.list));
-        EXPECT_EQ(on(u.states.buttons).size(), u.states.buttons.size());
-        EXPECT_TRUE(u.states.listMenu && u.states.tableMenu);
+        EXPECT_TRUE(on(u.states.buttons).size() == u.states.buttons.size() &&
+                    u.states.listMenu && u.states.tableMenu && !u.recPicture && !u.clearFeedback);
         EXPECT_EQ(u.states.recCaption, "Record Key Mappings");
-        EXPECT_FALSE(u.recPicture || u.clearFeedback);
     }
 }
 
@@ -96,51 +97,54 @@ TEST(CommandStates, RecordingAndTestingLockTheDocumentCommands) {
             EXPECT_EQ(on(u.states.buttons), buttons);
             EXPECT_EQ(on(u.states.tableMenuItems), table);
             EXPECT_EQ(u.states.recCaption, c.recCaption);
-            EXPECT_EQ(on(u.states.toolbar), Names{});
-            EXPECT_FALSE(u.states.listMenu || u.states.mainMenu.at("MNoptions"));
+            EXPECT_TRUE(on(u.states.toolbar).empty() && !u.states.listMenu &&
+                        !u.states.mainMenu.at("MNoptions") && u.recording == c.recording);
             EXPECT_EQ(u.states.listMenuItems, before.listMenuItems);
-            EXPECT_EQ(u.recording, c.recording);
         }
     }
 }
 
-TEST(CommandStates, NothingOpenResetsTheModesAndLeavesTheMenus) {
+// With nothing open the modes end; an empty list offers only New and Load and leaves the modes;
+// other state codes leave the document entries.
+TEST(CommandStates, NothingOpenEmptyListAndOtherCodes) {
     const CommandStates before = uniform(true);
-    const auto u = Set_Button_States(
+    const auto none = Set_Button_States(
         {.noneOpen = true, .recording = true, .testing = true, .stateCode = state::Changed},
         before);
-    EXPECT_EQ(on(u.states.buttons), Names{});
-    EXPECT_FALSE(u.recording || u.testing);
-    EXPECT_EQ(u.recPicture, "rec_off");
-    EXPECT_TRUE(u.clearFeedback);
-    EXPECT_EQ(u.states.tableMenuItems, before.tableMenuItems);
-    EXPECT_EQ(u.states.recCaption, "previous rec");
-    EXPECT_EQ(u.states.toolbar,
+    EXPECT_TRUE(on(none.states.buttons).empty() && !none.recording && !none.testing);
+    EXPECT_TRUE(none.recPicture == "rec_off" && none.clearFeedback);
+    EXPECT_EQ(none.states.tableMenuItems, before.tableMenuItems);
+    EXPECT_EQ(none.states.recCaption, "previous rec");
+    EXPECT_EQ(none.states.toolbar,
               Set_Button_States({.stateCode = state::Changed}, before).states.toolbar);
-}
 
-TEST(CommandStates, EmptyListOffersOnlyNewAndLoadAndLeavesTheModes) {
     for (const bool device : {false, true}) {
-        const CommandStates before = uniform(true);
-        const auto u = Set_Button_States({.listEmpty = true,
-                                          .noneOpen = true,
-                                          .recording = true,
-                                          .testing = true,
-                                          .deviceCount = device ? 1 : 0},
+        const auto u = Set_Button_States({.listEmpty = true, .noneOpen = true, .recording = true,
+                                          .testing = true, .deviceCount = device ? 1 : 0},
                                          before);
         EXPECT_EQ(on(u.states.toolbar),
                   names(device ? "BTnew BTload BTjoy BThelp" : "BTload BTjoy BThelp"));
         EXPECT_EQ(on(u.states.listMenuItems),
                   names(device ? "MNnew separator1 MNload separator2" : "MNload separator2"));
-        EXPECT_EQ(u.states.buttons, before.buttons);
-        EXPECT_TRUE(u.recording && u.testing);
+        EXPECT_TRUE(u.states.buttons == before.buttons && u.recording && u.testing);
     }
+    EXPECT_EQ(Set_Button_States({.stateCode = 4, .deviceCount = 1}, uniform(false))
+                  .states.listMenuItems,
+              uniform(false).listMenuItems);
 }
 
-TEST(CommandStates, OtherStateCodesLeaveTheDocumentEntries) {
-    const CommandStates before = uniform(false);
-    const auto u = Set_Button_States({.stateCode = 4, .deviceCount = 1}, before);
-    EXPECT_EQ(u.states.listMenuItems, before.listMenuItems);
+// Each pictured item is a real menu item with one picture, and a command shows the same picture
+// in both menus.
+TEST(MenuPictures, EveryItemOnceAndTheSamePictureInBothMenus) {
+    const CommandStates controls;
+    std::map<std::string, int> main;
+    for (const MenuPicture& p : mainMenuPictures()) {
+        EXPECT_TRUE(main.emplace(p.item, p.picture).second) << p.item;
+    }
+    for (const MenuPicture& p : listMenuPictures()) {
+        EXPECT_TRUE(controls.listMenuItems.contains(std::string(p.item))) << p.item;
+        EXPECT_EQ(main.at(std::string(p.item)), p.picture) << p.item;
+    }
 }
 
 }  // namespace
