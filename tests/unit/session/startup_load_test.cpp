@@ -1,5 +1,4 @@
-// The list and the tabs as the user moves between them: Load, Open, a file that cannot be read,
-// Run and the command-state inputs.
+// Start-up, Load, Open, the tabs and Run: how configurations come into the list and the tabs.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -8,6 +7,7 @@
 #include "session/document_open.h"
 #include "session/document_run.h"
 #include "session/document_switch.h"
+#include "shell/startup.h"
 
 namespace velloran::testing {
 namespace {
@@ -15,18 +15,67 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-TEST(ConfigurationList, SortsByTextIgnoringCaseAndMovesARemovedSelection) {
-    ConfigurationList list;
-    for (const auto& [key, text] : {std::pair{"k1", "b"}, {"k2", "A"}, {"k3", "c"}, {"k4", "B"}}) {
-        list.add(ListEntry{key, text, 0, false, 0, ""});
+std::string setting(SessionDesk& d, const char* name) {
+    return d.store.GetString(Root::CurrentUser, kConfigKey, name);
+}
+
+TEST(Startup, WritesItsDefaultsAndMakesTheFolderEndingInASlash) {
+    for (const auto& [stored, folder] : {std::pair<std::string, std::string>{"", kConfigFolder},
+                                         {"/data/cfg", "/data/cfg/"}, {"/cfg/", "/cfg/"}}) {
+        SessionDesk d;
+        d.store.SaveString(Root::CurrentUser, kConfigKey, settings::kConfigPath, stored);
+        EXPECT_EQ(startmeup(d.session, d.services).configFolder, folder);
+        EXPECT_EQ(setting(d, settings::kConfigPath), folder);
+        EXPECT_TRUE(d.files.folders.contains(folder) && d.boxes.shown.empty()) << folder;
+        EXPECT_EQ(setting(d, settings::kAssociate), "True");
     }
-    EXPECT_FALSE(list.add(ListEntry{"K1", "z", 0, false, 0, ""})) << "keys ignore case";
-    std::vector<std::string> order;
-    for (const ListEntry& e : list.entries()) order.push_back(e.key);
-    EXPECT_THAT(order, ElementsAre("k2", "k1", "k4", "k3"));
-    list.select("k4");
-    list.remove("k4");
-    EXPECT_EQ(list.selectedKey(), "k3");
+    SessionDesk blocked;
+    blocked.files.folderErrors[kConfigFolder] = runtimeError(err::PermissionDenied);
+    startmeup(blocked.session, blocked.services);
+    ASSERT_EQ(blocked.boxes.shown.size(), 1u);
+    EXPECT_EQ(blocked.boxes.shown[0].icon, Icon::Exclamation);
+    EXPECT_EQ(blocked.boxes.shown[0].title, "Folder Error");
+    EXPECT_THAT(blocked.boxes.shown[0].text, ::testing::HasSubstr(kConfigFolder));
+}
+
+// New files are listed first, the list sorted ignoring case; vanished and duplicate entries go.
+TEST(Startup, BuildsTheListFromTheFolderAndTheStoreEntries) {
+    SessionDesk d;
+    const std::string folder = kConfigFolder;
+    auto entry = [&](const char* key, const std::string& path) {
+        d.store.SaveString(Root::CurrentUser, settings::userEntryPath(key), "path", path);
+        d.store.SaveString(Root::CurrentUser, settings::userEntryPath(key), "icon path", "/i.ico");
+    };
+    entry("file1", folder + "b.vlz");
+    entry("file2", "/elsewhere/gone.vlz");
+    entry("file3", folder + "b.vlz");
+    entry("file4", "/elsewhere/kept.vlz");
+    for (const char* name : {"b.vlz", "A.VLZ", "notes.txt", "C.vlz", "sub/d.vlz"}) {
+        d.files.files[folder + name];
+    }
+    d.files.files["/elsewhere/kept.vlz"];
+
+    startmeup(d.session, d.services);
+    EXPECT_THAT(d.listKeys(), ElementsAre("file5", "file1", "file6", "file4"));
+    EXPECT_EQ(d.entry("file5"), folder + "A.VLZ");
+    EXPECT_EQ(d.entry("file2") + d.entry("file3"), "");
+    EXPECT_TRUE(d.item("file1").ghosted);
+    EXPECT_EQ(d.item("file1").iconPath, "/i.ico");
+    EXPECT_THAT(d.tabKeys(), ElementsAre("BLANK"));
+}
+
+TEST(CommandLine, QuotedOrRelativePathsLoadWithoutTheDialog) {
+    MemoryFiles files;
+    for (const auto& [text, path] :
+         {std::pair<std::string, std::string>{"\"/my files/a b.vlz\"", "/my files/a b.vlz"},
+          {"cfg/../a.vlz", "/home/user/a.vlz"}, {"a", ""}, {"", ""}}) {
+        EXPECT_EQ(commandLinePath(text, files), path) << text;
+    }
+    SessionDesk d;
+    d.putFile("/home/user/x.vlz");
+    openFromCommandLine(d.session, d.services, "x.vlz");
+    EXPECT_EQ(d.entry("file1"), "/home/user/x.vlz");
+    EXPECT_EQ(d.item("file1").state, state::Unchanged);
 }
 
 // A listed file reuses its entry, an open one gets a notice; a missing file a box; of several
@@ -61,30 +110,26 @@ TEST(Load, ListedOpenMissingAndDroppedFiles) {
     EXPECT_EQ(d.item("file3").state, state::Changed) << "obsolete data";
 }
 
+// Each follow-up of a read error: ask to delete a broken file, remove the entry, close, end.
 TEST(OpenFailure, EachKindOfReadErrorRemovesClosesOrEnds) {
-    struct Case {
-        int error;  // 0: a file cut inside a row block
-        Answer answer;
-        bool listed, unload, fileKept;
-    };
-    for (const Case c :
-         {Case{0, Answer::Yes, false, false, false}, Case{0, Answer::No, false, false, true},
-          Case{err::FileNotFound, Answer::No, false, false, true},
-          Case{err::PermissionDenied, Answer::No, true, false, true},
-          Case{err::FileAlreadyOpen, Answer::No, true, true, true}}) {
-        SCOPED_TRACE(c.error);
+    for (const auto& [error, answer, listed, unload, kept] :
+         {std::tuple{0, Answer::Yes, false, false, false}, {0, Answer::No, false, false, true},
+          {err::FileNotFound, Answer::No, false, false, true},
+          {err::PermissionDenied, Answer::No, true, false, true},
+          {err::FileAlreadyOpen, Answer::No, true, true, true}}) {
+        SCOPED_TRACE(error);
         SessionDesk d;
         const std::string bytes = d.putFile("/cfg/a.vlz");
-        if (c.error == 0) d.files.files["/cfg/a.vlz"] = bytes.substr(0, 40);
-        if (c.error != 0) d.files.readErrors["/cfg/a.vlz"] = runtimeError(c.error);
-        d.boxes.answers = {c.answer};
+        if (error == 0) d.files.files["/cfg/a.vlz"] = bytes.substr(0, 40);  // cut in a row
+        if (error != 0) d.files.readErrors["/cfg/a.vlz"] = runtimeError(error);
+        d.boxes.answers = {answer};
         load_click(d.session, d.services, false, "/cfg/a.vlz");
         ASSERT_EQ(d.boxes.shown.size(), 1u);
         EXPECT_EQ(d.boxes.shown[0].title, "File IO Error");
-        EXPECT_EQ(d.session.list.find("file1") != nullptr, c.listed);
-        EXPECT_EQ(d.session.unloadRequested, c.unload);
-        EXPECT_EQ(d.files.exists("/cfg/a.vlz"), c.fileKept);
-        EXPECT_EQ(d.tabKeys() == std::vector<std::string>{"BLANK"}, !c.unload);
+        EXPECT_EQ(d.session.list.find("file1") != nullptr, listed);
+        EXPECT_EQ(d.session.unloadRequested, unload);
+        EXPECT_EQ(d.files.exists("/cfg/a.vlz"), kept);
+        EXPECT_EQ(d.tabKeys() == std::vector<std::string>{"BLANK"}, !unload);
     }
 }
 
