@@ -56,13 +56,8 @@ TEST(MimeAppsList, DefaultIsAddedAndRemovedLeavingTheRestAsItWas) {
     EXPECT_FALSE(holdsEntries("# comment\n\n[Default Applications]\n"));
 }
 
-// The user writes only what the system lacks; system folders leave out the user's own.
-TEST(AssociationPlan, UserFilesAndSystemFolders) {
-    for (const bool type : {false, true}) {
-        const UserFiles own = userFiles({type, !type});
-        EXPECT_EQ(own.mimePackage, !type);
-        EXPECT_EQ(own.desktopEntry, type);
-    }
+// System data folders leave out relative ones and the user's own.
+TEST(AssociationPlan, SystemFoldersComeFromXdgDataDirsWithoutTheUsersOwn) {
     const std::vector<std::string> standard{"/usr/local/share/", "/usr/share/"};
     for (const auto& [value, folders] :
          {std::pair<const char*, std::vector<std::string>>{nullptr, standard}, {"", standard},

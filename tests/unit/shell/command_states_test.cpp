@@ -42,33 +42,34 @@ CommandStates uniform(bool value) {
     return s;
 }
 
-// Listed, new and changed take different branches of the document rules.
+// "BTx" a toolbar button, "m:MNx" a main-menu item, "l:MNx" a list-menu item.
+bool enabled(const CommandStates& s, const std::string& name) {
+    if (name.starts_with("m:")) return s.mainMenu.at(name.substr(2));
+    if (name.starts_with("l:")) return s.listMenuItems.at(name.substr(2));
+    return s.toolbar.at(name);
+}
+
+// A few commands per document state, each from a different branch of the rules.
 TEST(CommandStates, DocumentStateDecidesTheDocumentCommandsWhileEditing) {
-    struct Case {
-        int code;
-        bool device;
-        std::string_view toolbar, main, list;
-    };
-    for (const Case& c :
-         {Case{state::Listed, true, "BTopen BTnew BTload BTdelete BTicon BTjoy BTrun BThelp",
-               "MNopen MNnew MNload MNdelete MNicon MNrun MNoptions",
-               "MNopen separator1 MNnew MNload separator2 MNdelete MNicon"},
-          Case{state::New, false, "BTclose BTload BTsaveas BTjoy BThelp",
-               "MNload MNsaveas MNoptions", "MNclose MNload separator2 MNsaveas"},
-          Case{state::Changed, true,
-               "BTclose BTnew BTload BTsave BTsaveas BTclone BTdelete BTicon BTjoy BThelp",
-               "MNnew MNload MNclose MNsave MNsaveas MNclone MNdelete MNicon MNoptions",
-               "MNclose separator1 MNnew MNload separator2 MNsave MNsaveas separator3 MNclone "
-               "MNdelete separator4 MNicon"}}) {
-        SCOPED_TRACE(c.code);
-        const auto u = Set_Button_States({.stateCode = c.code, .deviceCount = c.device ? 1 : 0},
-                                         uniform(false));
-        EXPECT_EQ(on(u.states.toolbar), names(c.toolbar));
-        EXPECT_EQ(on(u.states.mainMenu), names(c.main));
-        EXPECT_EQ(on(u.states.listMenuItems), names(c.list));
-        EXPECT_TRUE(on(u.states.buttons).size() == u.states.buttons.size() &&
-                    u.states.listMenu && u.states.tableMenu && !u.recPicture && !u.clearFeedback);
-        EXPECT_EQ(u.states.recCaption, "Record Key Mappings");
+    for (const auto& [code, device, enabledNames, disabledNames] :
+         {std::tuple{state::Listed, true, "BTopen BTdelete BTrun l:separator1",
+                     "BTclose BTsave BTsaveas l:MNclose m:MNclose"},
+          {state::New, false, "BTclose l:MNclose BTsaveas",
+           "m:MNclose BTnew BTrun BTsave BTdelete l:separator1"},
+          {state::Unchanged, false, "m:MNclose BTclone l:separator3", "BTsave BTrun BTopen"},
+          {state::Changed, true, "BTsave m:MNsave BTnew l:MNnew", "BTrun m:MNrun BTopen"}}) {
+        for (const bool before : {false, true}) {
+            SCOPED_TRACE(std::to_string(code) + (before ? " from on" : " from off"));
+            const auto u = Set_Button_States({.stateCode = code, .deviceCount = device ? 1 : 0},
+                                             uniform(before));
+            for (const std::string& n : names(enabledNames)) EXPECT_TRUE(enabled(u.states, n)) << n;
+            for (const std::string& n : names(disabledNames)) {
+                EXPECT_FALSE(enabled(u.states, n)) << n;
+            }
+            EXPECT_TRUE(on(u.states.buttons).size() == u.states.buttons.size() && u.states.listMenu &&
+                        u.states.tableMenu && !u.recPicture && !u.clearFeedback);
+            EXPECT_EQ(u.states.recCaption, "Record Key Mappings");
+        }
     }
 }
 
