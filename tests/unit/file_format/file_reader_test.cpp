@@ -147,23 +147,17 @@ TEST(LoadConfiguration, ReadErrorsDecideTheFollowUp) {
     using FollowUp = LoadFailure::FollowUp;
     const Message unload{Icon::Critical, "File IO Error",
                          "File already open\r\n\r\nThe application will now close."};
-    struct Case {
-        RuntimeError error;
-        FollowUp followUp;
-        int state;
-        Message box;
-    };
-    for (const Case& c :
-         {Case{runtimeError(53), FollowUp::RemoveEntry, 2, fileIoErrorBox(runtimeError(53))},
-          Case{runtimeError(70), FollowUp::CloseConfiguration, 0, fileIoErrorBox(runtimeError(70))},
-          Case{runtimeError(err::FileAlreadyOpen), FollowUp::UnloadMainWindow, 0, unload},
-          Case{RuntimeError{7, "Out of memory"}, FollowUp::None, 0,
-               {Icon::Critical, "ERROR", " 7  Out of memory in sub open_click."}}}) {
+    for (const auto& [error, followUp, state, box] :
+         {std::tuple{runtimeError(53), FollowUp::RemoveEntry, 2, fileIoErrorBox(runtimeError(53))},
+          {runtimeError(70), FollowUp::CloseConfiguration, 0, fileIoErrorBox(runtimeError(70))},
+          {runtimeError(err::FileAlreadyOpen), FollowUp::UnloadMainWindow, 0, unload},
+          {RuntimeError{7, "Out of memory"}, FollowUp::None, 0,
+           Message{Icon::Critical, "ERROR", " 7  Out of memory in sub open_click."}}}) {
         testing::MemoryFiles fs;
-        fs.readErrors["a.vlz"] = c.error;
+        fs.readErrors["a.vlz"] = error;
         const auto loaded = loadConfiguration(fs, "a.vlz", DeviceInventory{});
-        expectFollowUp(loaded, c.followUp, c.state);
-        EXPECT_EQ(loaded.failure->box, c.box) << c.error.number;
+        expectFollowUp(loaded, followUp, state);
+        EXPECT_EQ(loaded.failure->box, box) << error.number;
     }
 }
 

@@ -152,27 +152,23 @@ TEST(SaveAs, ANewConfigurationGetsTheExtensionUnlessItHasOne) {
 // Cancelled dialog, failed probe, failed write: nothing saved, the key still handed out; a file
 // held open elsewhere ends the program.
 TEST(SaveAs, CancelAndFailuresLeaveTheConfigurationUnsaved) {
-    struct Case {
-        std::optional<int> probe, write;
-        std::vector<Message> boxes;
-        bool unload = false;
-    };
     const Message cannot{Icon::Exclamation, "Save Error", "Cannot save to file!"};
     const Message denied{Icon::Critical, "File IO Error", "Permission denied"};
     const Message held{Icon::Critical, "File IO Error",
                        "File already open\r\n\r\nThe application will now close."};
-    for (const Case& c : {Case{{}, {}, {}}, Case{err::PermissionDenied, {}, {cannot}},
-                          Case{{}, err::PermissionDenied, {denied}},
-                          Case{{}, err::FileAlreadyOpen, {held}, true}}) {
+    using Row = std::tuple<int, int, std::vector<Message>>;  // probe and write error, boxes
+    for (const auto& [probe, write, boxes] :
+         {Row{0, 0, {}}, {err::PermissionDenied, 0, {cannot}}, {0, err::PermissionDenied, {denied}},
+          {0, err::FileAlreadyOpen, {held}}}) {
         SessionDesk d;
         new_click(d.session, d.services, NewMode::New);
-        if (c.probe) d.files.probeErrors["/ro/x.vlz"] = runtimeError(*c.probe);
-        if (c.write) d.files.writeErrors["/ro/x.vlz"] = runtimeError(*c.write);
-        const bool cancel = c.boxes.empty();
+        if (probe) d.files.probeErrors["/ro/x.vlz"] = runtimeError(probe);
+        if (write) d.files.writeErrors["/ro/x.vlz"] = runtimeError(write);
+        const bool cancel = boxes.empty();
         EXPECT_EQ(save(d, SaveMode::SaveAs, cancel ? std::nullopt : std::optional("/ro/x.vlz")),
                   cancel ? SaveOutcome::Cancelled : SaveOutcome::Failed);
-        EXPECT_EQ(d.boxes.shown, c.boxes);
-        EXPECT_EQ(d.session.unloadRequested, c.unload);
+        EXPECT_EQ(d.boxes.shown, boxes);
+        EXPECT_EQ(d.session.unloadRequested, write == err::FileAlreadyOpen);
         EXPECT_EQ(d.item("file1").state, state::New);
         EXPECT_TRUE(d.session.handedOut.contains("file1"));
     }

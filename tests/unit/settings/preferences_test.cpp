@@ -55,16 +55,11 @@ TEST(Preferences, ApplyWritesEverythingAndReturnsTheTimingsInSeconds) {
 
 // Within the range, or no number yet, a text stays as typed.
 TEST(Preferences, ATimingTypedOutsideItsRangeBecomesTheNearestBound) {
-    struct Case {
-        const TimingSetting& setting;
-        const char* typed;
-        const char* shown;
-    };
-    const Case cases[] = {{kKeyHoldSetting, "501", "500"}, {kKeyHoldSetting, "-1", "0"},
-                          {kRepeatRateSetting, "1000", "1000"}, {kRotaryRateSetting, "", ""},
-                          {kRotaryRateSetting, "-", "-"}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(clampTimingText(c.setting, c.typed), c.shown) << c.setting.name << c.typed;
+    for (const auto& [setting, typed, shown] :
+         {std::tuple{&kKeyHoldSetting, "501", "500"}, {&kKeyHoldSetting, "-1", "0"},
+          {&kRepeatRateSetting, "1000", "1000"}, {&kRotaryRateSetting, "", ""},
+          {&kRotaryRateSetting, "-", "-"}}) {
+        EXPECT_EQ(clampTimingText(*setting, typed), shown) << setting->name << typed;
     }
 }
 

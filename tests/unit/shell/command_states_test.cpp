@@ -66,8 +66,8 @@ TEST(CommandStates, DocumentStateDecidesTheDocumentCommandsWhileEditing) {
             for (const std::string& n : names(disabledNames)) {
                 EXPECT_FALSE(enabled(u.states, n)) << n;
             }
-            EXPECT_TRUE(on(u.states.buttons).size() == u.states.buttons.size() && u.states.listMenu &&
-                        u.states.tableMenu && !u.recPicture && !u.clearFeedback);
+            EXPECT_TRUE(on(u.states.buttons).size() == u.states.buttons.size());
+            EXPECT_TRUE(u.states.listMenu && u.states.tableMenu && !u.recPicture && !u.clearFeedback);
             EXPECT_EQ(u.states.recCaption, "Record Key Mappings");
         }
     }
@@ -76,30 +76,25 @@ TEST(CommandStates, DocumentStateDecidesTheDocumentCommandsWhileEditing) {
 // Which command buttons and table-menu items stay usable in each mode; the document commands
 // are locked and the list entries keep their previous values.
 TEST(CommandStates, RecordingAndTestingLockTheDocumentCommands) {
-    struct Case {
-        bool recording, testing;
-        std::string_view buttons, table;  // on; the first name is kept from before, not set
-        const char* recCaption;
-    };
-    for (const Case& c : {Case{true, false, "ComRec ComClear ComClearItem",
-                               "MNrec MNClear MNClearItem", "Stop Recording"},
-                          Case{false, true, "ComTest", "MNtest", "previous rec"}}) {
+    // The buttons and items on; the first of each is kept from before, not set.
+    for (const auto& [recording, buttonNames, tableNames, recCaption] :
+         {std::tuple{true, "ComRec ComClear ComClearItem", "MNrec MNClear MNClearItem",
+                     "Stop Recording"},
+          {false, "ComTest", "MNtest", "previous rec"}}) {
         for (const bool previous : {false, true}) {
-            SCOPED_TRACE(std::to_string(c.recording) + std::to_string(previous));
+            SCOPED_TRACE(std::to_string(recording) + std::to_string(previous));
             const CommandStates before = uniform(previous);
             const auto u = Set_Button_States(
-                {.recording = c.recording, .testing = c.testing, .stateCode = 0, .deviceCount = 3},
+                {.recording = recording, .testing = !recording, .stateCode = 0, .deviceCount = 3},
                 before);
-            Names buttons = names(c.buttons), table = names(c.table);
-            if (!previous) {
-                buttons.erase(c.recording ? "ComRec" : "ComTest");
-                table.erase(c.recording ? "MNrec" : "MNtest");
-            }
+            Names buttons = names(buttonNames), table = names(tableNames);
+            if (!previous) buttons.erase(recording ? "ComRec" : "ComTest");
+            if (!previous) table.erase(recording ? "MNrec" : "MNtest");
             EXPECT_EQ(on(u.states.buttons), buttons);
             EXPECT_EQ(on(u.states.tableMenuItems), table);
-            EXPECT_EQ(u.states.recCaption, c.recCaption);
+            EXPECT_EQ(u.states.recCaption, recCaption);
             EXPECT_TRUE(on(u.states.toolbar).empty() && !u.states.listMenu &&
-                        !u.states.mainMenu.at("MNoptions") && u.recording == c.recording);
+                        !u.states.mainMenu.at("MNoptions") && u.recording == recording);
             EXPECT_EQ(u.states.listMenuItems, before.listMenuItems);
         }
     }
