@@ -108,6 +108,9 @@ TEST(Load, ListedOpenMissingAndDroppedFiles) {
     drop_files(d.session, d.services, {"/cfg/old.vlz", "/cfg/c.vlz"});
     EXPECT_THAT(d.listKeys(), ElementsAre("file1", "file2", "file3"));
     EXPECT_EQ(d.item("file3").state, state::Changed) << "obsolete data";
+    d.session.list.select("file2");
+    d.session.list.remove("FILE2");
+    EXPECT_EQ(d.session.list.selectedKey(), "file3") << "the next entry takes the selection";
 }
 
 // Each follow-up of a read error: ask to delete a broken file, remove the entry, close, end.

@@ -52,12 +52,14 @@ bool enabled(const CommandStates& s, const std::string& name) {
 // A few commands per document state, each from a different branch of the rules.
 TEST(CommandStates, DocumentStateDecidesTheDocumentCommandsWhileEditing) {
     for (const auto& [code, device, enabledNames, disabledNames] :
-         {std::tuple{state::Listed, true, "BTopen BTdelete BTrun l:separator1",
-                     "BTclose BTsave BTsaveas l:MNclose m:MNclose"},
-          {state::New, false, "BTclose l:MNclose BTsaveas",
-           "m:MNclose BTnew BTrun BTsave BTdelete l:separator1"},
-          {state::Unchanged, false, "m:MNclose BTclone l:separator3", "BTsave BTrun BTopen"},
-          {state::Changed, true, "BTsave m:MNsave BTnew l:MNnew", "BTrun m:MNrun BTopen"}}) {
+         {std::tuple{state::Listed, true, "BTopen BTdelete BTicon BTrun BTload l:separator1",
+                     "BTclose BTsave BTsaveas BTclone l:MNclose m:MNclose l:separator3"},
+          {state::New, false, "BTclose l:MNclose BTsaveas BTjoy BThelp l:separator2",
+           "m:MNclose BTnew BTrun BTsave BTdelete BTicon BTclone l:separator1"},
+          {state::Unchanged, false, "m:MNclose BTclone BTicon BTsaveas l:separator4",
+           "BTsave BTrun BTopen BTnew"},
+          {state::Changed, true, "BTsave m:MNsave BTnew l:MNnew BTdelete",
+           "BTrun m:MNrun BTopen"}}) {
         for (const bool before : {false, true}) {
             SCOPED_TRACE(std::to_string(code) + (before ? " from on" : " from off"));
             const auto u = Set_Button_States({.stateCode = code, .deviceCount = device ? 1 : 0},
