@@ -92,9 +92,9 @@ TYPED_TEST_P(SettingsStoreCases, DelKeyRemovesOneEntryAndTheKeysItLeavesEmpty) {
     // Keys with subkeys stay; a value of the parent named as the entry is not part of it.
     for (const char* key : {"file1", "file2"}) this->addEntry(key);
     this->set(settings::userEntryPath("file1"), "icon path", "/icons/a.png");
+    this->set(kUserKey, "file1", "kept");
     this->del(kUserKey);
     this->del("");
-    this->set(kUserKey, "file1", "kept");
     this->del(settings::userEntryPath("FILE1"));
     EXPECT_EQ(this->subkeys(kUserKey), StoreSubkeys{"file2"});
     EXPECT_EQ(this->get(settings::userEntryPath("file1"), "icon path"), "");
