@@ -13,7 +13,6 @@ namespace {
 using testing::readFixture;
 
 constexpr const char* kYoke = "{4A1B2C30-7D8E-11EF-8001-444553540000}";
-constexpr const char* kBoard = "HID#VID_1D50&PID_6102&SN_00417";
 
 // The yoke is present with two buttons, the board with 32; the pedals are not connected.
 DeviceInventory devices() {
