@@ -2,9 +2,9 @@
 
 #include "common/boxes.h"
 
-#include "editing_fakes.h"
 #include "editing/recording.h"
 #include "editing/recording_keyboard_guard.h"
+#include "editing_fakes.h"
 
 namespace velloran {
 namespace {
@@ -35,7 +35,8 @@ public:
 TEST(RecordMode, SwitchesTheGuardTheRowColourAndTheCurrentStepHeader) {
     const Message active{Icon::Information, "Keyboard Hook Active",
                          "CTRL + ESC, ALT + ESC and ALT + TAB are blocked."};
-    const Message failed{Icon::None, "Velloran", "Failed to install low-level keyboard hook - 1400"};
+    const Message failed{Icon::None, "Velloran",
+                         "Failed to install low-level keyboard hook - 1400"};
     const char* const on =
         "feedback, lock 144 off, lock 20 off, lock 145 off, repaint, focus, guard on, commands";
     struct Case {
