@@ -11,27 +11,6 @@ namespace {
 
 using testing::Desk;
 
-// The decoder's view of the editor: steps go into the table as the main window writes them, and
-// the test output window is open and counts the lines it is given.
-class TableDecodeHost : public KeyDecodeHost {
-public:
-    explicit TableDecodeHost(Desk& d) : desk(d) {}
-    Desk& desk;
-    int outputs = 0;
-
-    bool testOutputVisible() const override { return true; }
-    bool recording() const override { return desk.recording; }
-    bool testing() const override { return desk.testing; }
-    int currentColumn() const override { return desk.state.currentColumn; }
-    std::string testOutputText() const override { return {}; }
-    void clearFeedback() override {}
-    void setTestOutput(std::string) override { ++outputs; }
-    void writeStep(int column, const KeyStep& step) override {
-        writeRecordedStep(desk.table, column, step);
-    }
-    void markModified() override {}
-};
-
 TEST(RecordMode, SwitchesTheGuardTheRowColourAndTheCurrentStepHeader) {
     const Message active{Icon::Information, "Keyboard Hook Active",
                          "CTRL + ESC, ALT + ESC and ALT + TAB are blocked."};
@@ -48,7 +27,6 @@ TEST(RecordMode, SwitchesTheGuardTheRowColourAndTheCurrentStepHeader) {
         const char* log;
     };
     const Case cases[] = {
-        {false, 0, {}, {active}, 0, on},
         {false, col::FirstPress, {}, {active}, 10, on},
         {false, 0, 1400, {failed}, 0, on},
         {true, col::LastStep, {}, {}, 0, "feedback, feedback, repaint, guard off, commands"},
@@ -71,72 +49,74 @@ TEST(RecordMode, SwitchesTheGuardTheRowColourAndTheCurrentStepHeader) {
                   c.wasRecording ? colour::SelectedRow : colour::RecordingSelectedRow);
         EXPECT_EQ(d.host.log, c.log);
         EXPECT_EQ(boxes.shown, c.boxes);
-        for (int h = kFirstStepHeader; h <= kLastStepHeader; ++h) {
-            EXPECT_EQ(d.state.stepHeaders.at(h),
-                      h == c.header ? header_image::Recording : header_image::Idle);
-        }
+        StepHeaderImages headers;
+        if (c.header != 0) headers.set(c.header, header_image::Recording);
+        EXPECT_EQ(d.state.stepHeaders, headers);
     }
 }
 
-TEST(Recording, KeysBecomeTheCurrentStepOfTheSelectedRowInRecordModeOnly) {
-    const Cell blank{" ", Tag::text(" ")};
-    struct Case {
-        const char* name;
-        bool recording, testing;
-        int selected;
-        Cell want;    // row 1's step 12 after typing A, then SHIFT + B
-        int outputs;  // lines given to the test output window
-    };
-    const Case cases[] = {
-        {"the last key is the step", true, false, 1, {"SHIFT + B", Tag::text("B")}, 0},
-        {"no selected row", true, false, -1, blank, 0},
-        {"a test lists the keys", false, true, 1, blank, 2},
-        {"neither mode", false, false, 1, blank, 0},
-    };
-    for (const Case& c : cases) {
-        Desk d(2);
-        TableDecodeHost decoder(d);
-        d.recording = c.recording;
-        d.testing = c.testing;
-        d.table.selected = c.selected;
-        d.state.currentColumn = 12;
-        previewKeyDown(decoder, 'A', 0);
-        previewKeyDown(decoder, 'B', modifier::Shift);
-        EXPECT_EQ(d.table.row(1).cell(12), c.want) << c.name;
-        EXPECT_EQ(d.table.row(1).cell(13), blank) << c.name;
-        EXPECT_EQ(decoder.outputs, c.outputs) << c.name;
-    }
-}
+// The decoder's view of the editor: steps go into the desk's table, and the test output window
+// is open and counts the lines it is given.
+struct DecodeHost : KeyDecodeHost {
+    explicit DecodeHost(Desk& desk) : d(desk) {}
+    Desk& d;
+    int outputs = 0;
 
-TEST(KeyboardGuard, BlocksWindowSwitchingDecodesNavigationAndPassesTheRest) {
+    bool testOutputVisible() const override { return true; }
+    bool recording() const override { return d.recording; }
+    bool testing() const override { return d.testing; }
+    int currentColumn() const override { return d.state.currentColumn; }
+    std::string testOutputText() const override { return {}; }
+    void clearFeedback() override {}
+    void setTestOutput(std::string) override { ++outputs; }
+    void writeStep(int c, const KeyStep& s) override { writeRecordedStep(d.table, c, s); }
+    void markModified() override {}
+};
+
+// A key typed with step 30 current on row 1, selected unless the mode is 'N'.
+TEST(RecordedKeys, TheGuardAndThePreviewDecodeKeysIntoTheCurrentStep) {
     using A = GuardDecision::Action;
     struct Case {
+        bool guard;           // through the keyboard guard, else the main window's preview
+        char mode;            // 'R' recording, 'N' recording without a selected row, 'T' testing
         GuardKeyEvent event;  // key, SHIFT, CTRL, ALT
         GuardDecision want;
+        bool written;  // to step 30
+        int outputs;   // lines given to the test output window
     };
     const Case cases[] = {
-        {{27, true, true, true}, {A::Block, "CTRL + ESC blocked", 0}},
-        {{9, true, true, true}, {A::Block, "ALT + TAB blocked", 0}},
-        {{27, false, false, true}, {A::Block, "ALT + ESC blocked", 0}},
-        {{27, true, false, false}, {}},
-        {{9, false, true, false}, {A::Decode, {}, modifier::Ctrl}},
-        {{36, true, true, true}, {A::Decode, {}, 7}},
-        {{33}, {A::Decode, {}, 0}},
-        {{40, true, false, false}, {A::Decode, {}, modifier::Shift}},
-        {{32, false, false, true}, {}},  // either side of PAGE UP .. DOWN ARROW
-        {{41}, {}},
-        {{'A', false, true, true}, {}},
+        {true, 'R', {27, true, true, true}, {A::Block, "CTRL + ESC blocked", 0}, false, 0},
+        {true, 'R', {9, true, true, true}, {A::Block, "ALT + TAB blocked", 0}, false, 0},
+        {true, 'R', {27, false, false, true}, {A::Block, "ALT + ESC blocked", 0}, false, 0},
+        {true, 'R', {9, false, true, false}, {A::Decode, {}, modifier::Ctrl}, true, 0},
+        {true, 'R', {33, true, true, true}, {A::Decode, {}, 7}, true, 0},
+        {true, 'R', {40, true, false, false}, {A::Decode, {}, modifier::Shift}, true, 0},
+        {true, 'R', {32, false, false, true}, {}, false, 0},  // either side of PAGE UP .. DOWN
+        {true, 'R', {41}, {}, false, 0},
+        {false, 'R', {'B'}, {}, true, 0},
+        {false, 'N', {'B'}, {}, false, 0},
+        {false, 'T', {'B'}, {}, false, 1},
+        {false, ' ', {'B'}, {}, false, 0},
     };
     for (const Case& c : cases) {
         Desk d(2);
-        TableDecodeHost decoder(d);
-        d.recording = true;
-        d.table.selected = 1;
+        DecodeHost decoder(d);
+        d.recording = c.mode == 'R' || c.mode == 'N';
+        d.testing = c.mode == 'T';
+        d.table.selected = c.mode == 'N' ? -1 : 1;
         d.state.currentColumn = 30;
-        EXPECT_EQ(guardKeyEvent(c.event, decoder), c.want) << c.event.virtualKey;
-        EXPECT_EQ(d.table.row(1).cell(30).text != " ", c.want.action == A::Decode)
-            << c.event.virtualKey;
+        if (c.guard) {
+            EXPECT_EQ(guardKeyEvent(c.event, decoder), c.want) << c.event.virtualKey;
+        } else {
+            previewKeyDown(decoder, c.event.virtualKey, 0);
+        }
+        EXPECT_EQ(d.table.row(1).cell(30).text != " ", c.written) << c.event.virtualKey;
+        EXPECT_EQ(decoder.outputs, c.outputs) << c.event.virtualKey;
     }
+    Desk d(1);
+    d.table.selected = 0;
+    writeRecordedStep(d.table, 12, KeyStep{"SHIFT + B", "B"});
+    EXPECT_EQ(d.table.row(0).cell(12), (Cell{"SHIFT + B", Tag::text("B")}));
 }
 
 }  // namespace

@@ -4,25 +4,26 @@
 
 #include "editing/table_editing_clear.h"
 #include "editing/table_editing_description.h"
+#include "editing/table_sort.h"
 #include "editing_fakes.h"
 
 namespace velloran {
 namespace {
 
 using testing::Desk;
+using Texts = std::vector<std::string>;
 
 const Cell kStepA{"A", Tag::text("A")};
 
 TEST(ClearSelectedItem, EmptiesOnlyTheCurrentStepCellButAlwaysMarks) {
-    for (const int column : {int{col::Description}, 9, 40}) {
+    for (const int column : {int{col::Description}, col::LastStep}) {
         Desk d(2);
         d.table.selected = 1;
         d.table.row(1).cell(col::Description).text = "kept";
-        d.table.row(1).cell(9) = d.table.row(1).cell(40) = kStepA;
+        d.table.row(1).cell(col::LastStep) = kStepA;
         d.state.currentColumn = column;
         ComClearItem_Click(d.editing());
-        EXPECT_EQ(d.table.row(1).cell(9), column == 9 ? Cell{} : kStepA) << column;
-        EXPECT_EQ(d.table.row(1).cell(40), column == 40 ? Cell{} : kStepA) << column;
+        EXPECT_EQ(d.table.row(1).cell(col::LastStep), column == col::LastStep ? Cell{} : kStepA);
         EXPECT_EQ(d.table.row(1).cell(col::Description).text, "kept");
         EXPECT_EQ(d.host.log, "focus, modified");
     }
@@ -68,6 +69,40 @@ TEST(DescriptionEditor, FiltersKeysAndCommitsToTheEditedRowEvenAfterASort) {
     EXPECT_EQ(d.table.row(2).cell(col::Description).text, "Flaps");
     EXPECT_EQ(d.table.row(0).cell(col::Description).text, " ");
     EXPECT_EQ(d.host.log, "modified");
+}
+
+// The rows as device Tag and button text.
+Texts order(const MappingTable& table) {
+    Texts out;
+    for (const MappingRow& r : table.rows())
+        out.push_back(r.cell(col::DeviceId).tag.toText() + r.text);
+    return out;
+}
+
+TEST(TableSort, DeviceIdFlipsTheOrderKeepingEqualRowsInPlaceAndTheSelectedRowSelected) {
+    Desk d(0);
+    d.table = testing::table({testing::row("stick", 1), testing::row("Pad", 2),
+                              testing::row("stick", 3), testing::row("pad", 4)});
+    d.table.selected = 1;
+    ASSERT_TRUE(ListView3_ColumnClick(d.editing(), kDeviceIdHeader));
+    EXPECT_EQ(order(d.table), (Texts{"stick1", "stick3", "Pad2", "pad4"}));
+    EXPECT_EQ(d.table.selected, 2);
+    ASSERT_TRUE(ListView3_ColumnClick(d.editing(), kDeviceIdHeader));
+    EXPECT_EQ(order(d.table), (Texts{"Pad2", "pad4", "stick1", "stick3"}));
+    EXPECT_EQ(d.host.log, "modified, modified");
+}
+
+TEST(TableSort, ButtonNumberOrdersNumericallyWithinEachDeviceAndOtherHeadersDoNothing) {
+    Desk d(0);
+    d.table =
+        testing::table({testing::row("pad", 10), testing::row("pad", 0), testing::row("pad", 9),
+                        testing::row("axe", 2), testing::row("axe", 1)});
+    d.table.row(1).text = "x";
+    EXPECT_FALSE(ListView3_ColumnClick(d.editing(), 3));
+    EXPECT_EQ(d.host.log, "");
+    d.table.sortDescending = true;  // so the device sort that follows is ascending
+    ASSERT_TRUE(ListView3_ColumnClick(d.editing(), kButtonNoHeader));
+    EXPECT_EQ(order(d.table), (Texts{"axe1", "axe2", "padx", "pad9", "pad10"}));
 }
 
 }  // namespace
