@@ -8,26 +8,24 @@ namespace {
 
 using testing::Desk;
 
+// Row 0 selected, rows 1..4 coloured as if selected before and holding these Description Tags.
 TEST(TableClick, TheDescriptionTagDecidesTheRowColour) {
-    struct Case {
-        Tag tag, after;
-        std::uint32_t colour;
-    };
-    const Case cases[] = {
-        {Tag{}, Tag::boolean(true), colour::ActiveRow},
-        {Tag::text(""), Tag::boolean(true), colour::ActiveRow},
-        {Tag::text("junk"), Tag::text("junk"), colour::InactiveRow},
-        {Tag::boolean(false), Tag::boolean(false), colour::InactiveRow},
-    };
-    for (const Case& c : cases) {
-        Desk d(2);
-        d.table.selected = 0;
-        d.table.row(1).cell(col::Description).tag = c.tag;
-        d.table.row(1).colour = colour::SelectedRow;  // a previous selection loses its colour
-        ListView3_Click(d.editing());
-        EXPECT_EQ(d.table.row(1).cell(col::Description).tag, c.after) << c.tag.toText();
-        EXPECT_EQ(d.table.row(1).colour, c.colour) << c.tag.toText();
-        EXPECT_EQ(d.table.row(0).colour, colour::SelectedRow);
+    const Tag tags[] = {Tag{}, Tag::text(""), Tag::text("junk"), Tag::boolean(false)};
+    Desk d(5);
+    d.table.selected = 0;
+    for (int r = 1; r <= 4; ++r) {
+        d.table.row(r).cell(col::Description).tag = tags[r - 1];
+        d.table.row(r).colour = colour::SelectedRow;
+    }
+    ListView3_Click(d.editing());
+    const Tag after[] = {Tag::boolean(true), Tag::boolean(true), Tag::text("junk"),
+                         Tag::boolean(false)};
+    const std::uint32_t on = colour::ActiveRow, off = colour::InactiveRow;
+    const std::uint32_t colours[] = {on, on, off, off};
+    EXPECT_EQ(d.table.row(0).colour, colour::SelectedRow);
+    for (int r = 1; r <= 4; ++r) {
+        EXPECT_EQ(d.table.row(r).cell(col::Description).tag, after[r - 1]) << r;
+        EXPECT_EQ(d.table.row(r).colour, colours[r - 1]) << r;
     }
     Desk empty(0);
     ListView3_Click(empty.editing());
