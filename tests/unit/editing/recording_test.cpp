@@ -99,6 +99,7 @@ TEST(RecordedKeys, TheGuardAndThePreviewDecodeKeysIntoTheCurrentStep) {
         {false, ' ', {'B'}, {}, false, 0},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.event.virtualKey) + " " + c.mode);
         Desk d(2);
         DecodeHost decoder(d);
         d.recording = c.mode == 'R' || c.mode == 'N';
@@ -106,12 +107,12 @@ TEST(RecordedKeys, TheGuardAndThePreviewDecodeKeysIntoTheCurrentStep) {
         d.table.selected = c.mode == 'N' ? -1 : 1;
         d.state.currentColumn = 30;
         if (c.guard) {
-            EXPECT_EQ(guardKeyEvent(c.event, decoder), c.want) << c.event.virtualKey;
+            EXPECT_EQ(guardKeyEvent(c.event, decoder), c.want);
         } else {
             previewKeyDown(decoder, c.event.virtualKey, 0);
         }
-        EXPECT_EQ(d.table.row(1).cell(30).text != " ", c.written) << c.event.virtualKey;
-        EXPECT_EQ(decoder.outputs, c.outputs) << c.event.virtualKey;
+        EXPECT_EQ(d.table.row(1).cell(30).text != " ", c.written);
+        EXPECT_EQ(decoder.outputs, c.outputs);
     }
     Desk d(1);
     d.table.selected = 0;
