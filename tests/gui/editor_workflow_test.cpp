@@ -183,6 +183,10 @@ private slots:
         w.close();
         QVERIFY(w.isVisible());
         QCOMPARE(unloading.count(), 0);
+        const Message& asked = editor->boxes.shown.at(0);
+        QCOMPARE(asked.icon, Icon::Exclamation);
+        QCOMPARE(asked.title, std::string("Confirm Close"));
+        QCOMPARE(asked.buttons, Buttons::YesNo);
         editor->boxes.answers = {Answer::Yes};
         w.menuBar()->findChild<QAction*>("MNexit")->trigger();
         QVERIFY(!w.isVisible());
