@@ -34,6 +34,8 @@ TEST(Workflow, NewEditSaveCloseLoadSaveDelete) {
     SessionDesk d;
     new_click(d.session, d.services, NewMode::New);
     ASSERT_EQ(d.session.currentTable()->rowCount(), 2);
+    EXPECT_EQ(d.item("file1").iconPath,
+              "/usr/share/icons/hicolor/scalable/mimetypes/application-vl-config.svg");
     d.session.currentTable()->row(0).cell(col::Description).text = "Gear";
     d.session.markChanged();
     EXPECT_EQ(d.item("file1").state, state::New) << "a New stays unsaved, not changed";
