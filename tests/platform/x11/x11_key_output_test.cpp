@@ -1,0 +1,175 @@
+// Key output on a private Xvfb: XTest keys reach a focused window in order, closing releases
+// the keys still held, lock toggles show in the indicators; the chooser falls back to XTest and
+// says why there is none.
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "keys/key_names.h"
+#include "keys/scan_codes.h"
+#include "x11/key_output_chooser.h"
+#include "x11/xtest_key_output.h"
+
+// Last: Xlib's macros (None, Bool, Status) clash with ordinary names in the headers above.
+#include <X11/Xlib.h>
+#include <X11/keysym.h>
+#undef None
+
+namespace velloran {
+namespace {
+
+constexpr std::uint16_t A = 65;
+constexpr const char* kNoUinput = "/nonexistent/uinput";
+constexpr const char* kNoWayland = "velloran-no-such-compositor";
+
+KeyRecord down(std::uint16_t virtualKey) {
+    return {scanCodeOf(virtualKey), false};
+}
+KeyRecord up(std::uint16_t virtualKey) {
+    return {scanCodeOf(virtualKey), true};
+}
+
+// A private Xvfb, which picks a free display and writes its number once it takes connections;
+// display is "" when it did not start.
+class Xvfb {
+public:
+    static bool installed() { return std::system("command -v Xvfb >/dev/null") == 0; }
+
+    explicit Xvfb(const std::string& args = "") {
+        pipe_ = ::popen(("exec 2>/dev/null; Xvfb -displayfd 1 -nolisten tcp -screen 0 320x240x24 " +
+                         args + " & echo $!")
+                            .c_str(),
+                        "r");
+        if (int n = -1; pipe_ != nullptr && std::fscanf(pipe_, "%d %d", &pid_, &n) == 2) {
+            display = ":" + std::to_string(n);
+        }
+    }
+    ~Xvfb() {
+        if (!display.empty()) ::kill(pid_, SIGTERM);
+        if (pipe_ != nullptr) ::pclose(pipe_);
+    }
+
+    std::string display;
+
+private:
+    FILE* pipe_ = nullptr;
+    pid_t pid_ = -1;
+};
+
+// A key event: press or release, keycode, and its state (the modifiers in effect before it).
+using Received = std::tuple<bool, unsigned, unsigned>;
+
+// A focused window on the server that records the key events it gets.
+class XOutput : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!Xvfb::installed()) GTEST_SKIP() << "Xvfb is not installed (package xvfb)";
+        ASSERT_FALSE(server_.display.empty()) << "Xvfb did not start";
+        display_ = XOpenDisplay(server_.display.c_str());
+        ASSERT_NE(display_, nullptr);
+        const Window window =
+            XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 100, 100, 0, 0, 0);
+        XSelectInput(display_, window, KeyPressMask | KeyReleaseMask | StructureNotifyMask);
+        XMapWindow(display_, window);
+        XEvent event;
+        do XNextEvent(display_, &event);
+        while (event.type != MapNotify);
+        XSetInputFocus(display_, window, RevertToParent, CurrentTime);
+        XSync(display_, False);
+        auto opened = XTestKeyOutput::open(server_.display);
+        ASSERT_TRUE(opened.ok()) << "no XTEST on " << server_.display;
+        output_ = std::move(opened.value());
+    }
+    void TearDown() override {
+        if (display_ != nullptr) XCloseDisplay(display_);
+    }
+
+    // Key events until `count` have come or half a second passes without one.
+    std::vector<Received> keys(std::size_t count) {
+        std::vector<Received> received;
+        pollfd readable{ConnectionNumber(display_), POLLIN, 0};
+        while (received.size() < count &&
+               (XPending(display_) > 0 || (::poll(&readable, 1, 500) > 0 && XPending(display_)))) {
+            XEvent e;
+            XNextEvent(display_, &e);
+            if (e.type == KeyPress || e.type == KeyRelease) {
+                received.emplace_back(e.type == KeyPress, e.xkey.keycode, e.xkey.state);
+            }
+        }
+        return received;
+    }
+    unsigned keycodeOf(KeySym keysym) const { return XKeysymToKeycode(display_, keysym); }
+
+    Xvfb server_;
+    Display* display_ = nullptr;
+    std::unique_ptr<XTestKeyOutput> output_;
+};
+
+// The keycode rule holds only if the server numbers keys the evdev way: its own keymap says.
+TEST_F(XOutput, KeycodesMatchTheServersKeymap) {
+    for (const auto& [virtualKey, keysym] :
+         {std::pair<std::uint16_t, KeySym>{vk::NumLock, XK_Num_Lock},
+          {123, XK_F12},
+          {106, XK_KP_Multiply},
+          {186, XK_semicolon}}) {
+        EXPECT_EQ(xKeycodeOf(scanCodeOf(virtualKey)), keycodeOf(keysym)) << virtualKey;
+    }
+}
+
+// SHIFT is still held when the output closes: closing releases it. The A press carries SHIFT in
+// its state: SHIFT went down first.
+TEST_F(XOutput, ABatchReachesTheFocusedWindowInOrderAndClosingReleasesHeldKeys) {
+    ASSERT_TRUE(output_->send(std::vector{down(vk::Shift), down(A)}));
+    EXPECT_EQ(output_->keyState(vk::Shift), 0x8000);
+    EXPECT_EQ(output_->keyState(A), 0x8000);
+    ASSERT_TRUE(output_->send(std::vector{up(A)}));
+    EXPECT_EQ(output_->keyState(A), 0);
+    output_.reset();
+    const unsigned shift = keycodeOf(XK_Shift_L), a = keycodeOf(XK_a);
+    EXPECT_EQ(keys(5), (std::vector<Received>{{true, shift, 0},
+                                              {true, a, ShiftMask},
+                                              {false, a, ShiftMask},
+                                              {false, shift, ShiftMask}}));
+}
+
+TEST_F(XOutput, LockTogglesShowInTheIndicators) {
+    for (std::uint16_t lockKey : {vk::NumLock, vk::CapsLock}) {
+        for (int on : {1, 0}) {
+            ASSERT_TRUE(output_->send(std::vector{down(lockKey), up(lockKey)}));
+            EXPECT_EQ(output_->keyState(lockKey), on) << lockKey;
+        }
+    }
+}
+
+// /dev/null opens like a uinput node but makes no keyboard: the fallback after a failed open.
+TEST_F(XOutput, TheChooserFallsBackToXTestAndItSends) {
+    for (const char* uinputPath : {kNoUinput, "/dev/null"}) {
+        OpenedKeyOutput opened = openKeyOutput({uinputPath, server_.display, kNoWayland});
+        ASSERT_NE(opened.output, nullptr) << uinputPath;
+        EXPECT_EQ(opened.choice.kind, OutputKind::XTest);
+        ASSERT_TRUE(opened.output->send(std::vector{down(A), up(A)}));
+        EXPECT_EQ(keys(3).size(), 2u) << uinputPath;
+    }
+}
+
+TEST(KeyOutputChooser, TheReasonNamesWhatTheDisplayLacks) {
+    if (!Xvfb::installed()) GTEST_SKIP() << "Xvfb is not installed (package xvfb)";
+    Xvfb noXTest("-tst");
+    ASSERT_FALSE(noXTest.display.empty()) << "Xvfb did not start";
+    for (const auto& [display, lack] : {std::pair{noXTest.display, "has no XTEST extension"},
+                                        {std::string(":65000"), "no X display is reachable"}}) {
+        OpenedKeyOutput opened = openKeyOutput({kNoUinput, display, kNoWayland});
+        EXPECT_EQ(opened.output, nullptr);
+        EXPECT_EQ(opened.choice.kind, OutputKind::None);
+        EXPECT_NE(opened.choice.reason.find(lack), std::string::npos) << opened.choice.reason;
+    }
+}
+
+}  // namespace
+}  // namespace velloran
