@@ -18,18 +18,14 @@ start_editor "$config"
 answer '^No Input Devices$'
 window=$(wait_window "$main_window")
 
-# No device is attached, so every row is drawn in the inactive colour E0E0E0; below a row's top
-# line the grid lines cut it into its cells: "Button No.", "Device ID", then "Repeat".
-cell=$(retry 30 spots 40 224 224 224 3 | sed -n 3p) || fail "no table row on the screen"
-read -r cell_x cell_y <<<"$cell"
-
+# The "Repeat" cell of the first row; no device is attached, so every row is inactive.
 repeat_of_first_row() {
     "$bin/runvale" --dump "$config" |
         python3 -c 'import json, sys; print(json.load(sys.stdin)["rows"][0]["repeat"])'
 }
 repeats() { [ "$(repeat_of_first_row)" = True ]; }
 [ "$(repeat_of_first_row)" = False ] || fail "the fixture's first row should start with Repeat off"
-xdotool mousemove --sync "$cell_x" "$((cell_y + 7))" click --repeat 2 --delay 80 1
+at 431 158 click --repeat 2 --delay 80 1
 sleep 0.3
 xdotool windowfocus --sync "$window" key ctrl+s
 retry 50 repeats || fail "the saved file does not have Repeat on in its first row"

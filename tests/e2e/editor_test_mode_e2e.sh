@@ -42,11 +42,9 @@ start_editor --virtual-devices "$pad" --test-output-log "$output" "$config"
 window=$(wait_window "$main_window")
 [ -z "$(visible_window '^No Input Devices$')" ] || fail "the virtual pad was not found"
 
-# The third row maps a pad that is not attached: it is drawn in the inactive colour E0E0E0.
-# A right click on it opens the table's menu, whose fourth item is "Test Key Mappings".
-row=$(retry 30 spots 40 224 224 224 | head -n1) || fail "no inactive row on the screen"
-read -r row_x row_y <<<"$row"
-xdotool mousemove --sync "$row_x" "$((row_y + 5))" click 3
+# A right click on the third row (a pad that is not attached) opens the table's menu, whose
+# fourth item is "Test Key Mappings".
+at 205 200 click 3
 sleep 0.3
 xdotool key Down Down Down Down Return
 answer '^Test Warning$'
@@ -56,8 +54,7 @@ retry 50 test -f "$output" || fail "the test output window mirrors nothing to $o
 
 # Button 1 of the pad, where the panel's fixed layout puts it; the screenshot shows the main
 # window and the panel while it is held.
-eval "$(xdotool getwindowgeometry --shell "$panel")"
-xdotool mousemove --sync "$((X + 148))" "$((Y + 22))" mousedown 1
+window=$panel at 148 22 mousedown 1
 retry 50 grep -q . "$output" || true
 sleep 0.3  # the held row and the status panels are drawn
 shoot -window root -trim +repage  # the root is black (-br): what is left is the two windows
@@ -66,11 +63,9 @@ for key in ${E2E_TYPED:-}; do xdotool key "$key"; done
 shows() { [ "$(paste -sd ' ' "$output")" = "$expect" ]; }
 retry 30 shows || fail "the test output window shows '$(paste -sd ' ' "$output")', not $expect"
 
-# ComTest shows its "test_on" picture, whose inner colour 6CC283 is its own: a click there stops
-# the test, after which the menus are back and Ctrl+Q ends the editor without a question.
-stop=$(retry 30 spots 8 108 194 131 | head -n1) || fail "no running test's picture on the screen"
-read -r stop_x stop_y <<<"$stop"
-xdotool mousemove --sync "$stop_x" "$((stop_y + 1))" click 1
+# A click on ComTest stops the test, after which the menus are back and Ctrl+Q ends the editor
+# without a question.
+at 266 75 click 1
 stopped() { [ -z "$(visible_window '^Virtual Devices$')" ]; }
 retry 30 stopped || fail "the test did not stop"
 quit_editor

@@ -55,31 +55,9 @@ shoot() {  # IMPORT-ARGS...: the screenshot, when the test was given a path for 
     echo "screenshot: $screenshot"
 }
 
-# "spots RUN R G B [CELLS]": in $window, the first pixel line with a run of at least RUN pixels
-# of that colour and, one line below, at least CELLS runs of it (a table row there is cut into
-# its cells by the grid lines); prints the centre of each of these runs, "x y", left to right.
-spots() {
+# at DX DY XDOTOOL-COMMAND...: the pointer to DX,DY in $window, where its fixed layout puts what
+# the test wants, then the xdotool command (click 1, mousedown 1, ...).
+at() {
     eval "$(xdotool getwindowgeometry --shell "$window")"
-    import -window root -depth 8 "$work/screen.ppm"
-    python3 - "$work/screen.ppm" "$X" "$Y" "$WIDTH" "$HEIGHT" "$@" <<'PY'
-import sys
-path, x0, y0, w, h, run, r, g, b, *cells = sys.argv[1], *map(int, sys.argv[2:])
-_, size, _, pixels = open(path, "rb").read().split(b"\n", 3)
-cols = int(size.split()[0])
-def runs(y):
-    out, start = [], None
-    for x in range(x0, x0 + w + 1):
-        if x < x0 + w and pixels[(y * cols + x) * 3:(y * cols + x) * 3 + 3] == bytes((r, g, b)):
-            start = x if start is None else start
-        elif start is not None:
-            out.append((start, x))
-            start = None
-    return out
-for y in range(y0, y0 + h - 1):
-    below = [(a + z) // 2 for a, z in runs(y + 1) if z - a >= 3]
-    if any(z - a >= run for a, z in runs(y)) and len(below) >= (cells or [1])[0]:
-        print("\n".join(f"{x} {y + 1}" for x in below))
-        sys.exit(0)
-sys.exit(1)
-PY
+    xdotool mousemove --sync $((X + $1)) $((Y + $2)) "${@:3}"
 }
