@@ -95,20 +95,16 @@ TEST_F(XdgAssociation, InstallingTwiceThenRemovingLeavesTheDataFolderAsItWas) {
         const Snapshot installed = snapshot();
         EXPECT_TRUE(installed.contains("mime/packages/velloran-vlz.xml")) << others;
         EXPECT_TRUE(installed.contains("applications/velloran.desktop")) << others;
-        if (tools && others) {
-            const auto [report, status] = shell("desktop-file-validate " + data_.string() +
-                                                "/applications/velloran.desktop 2>&1");
-            EXPECT_EQ(status, 0) << report;
-            EXPECT_EQ(report.find("error"), std::string::npos) << report;
+        if (tools && others) {  // both databases know it; the entry is valid without a remark
+            EXPECT_NE(installed.at("applications/mimeinfo.cache").find("vl-config=velloran."),
+                      std::string::npos);
             testing::writeBytes(root_ / "some.vlz", "[Velloran]\n");
-            EXPECT_EQ(shell("XDG_CURRENT_DESKTOP=GNOME xdg-mime query filetype " +
-                            root_.string() + "/some.vlz")
-                          .first,
-                      "application/vl-config");
-            EXPECT_EQ(shell("XDG_CURRENT_DESKTOP=X-Generic xdg-mime query default "
-                            "application/vl-config")
-                          .first,
-                      "velloran.desktop");
+            EXPECT_EQ(shell("cd " + root_.string() +
+                            " && desktop-file-validate data/applications/velloran.desktop 2>&1"
+                            " && XDG_CURRENT_DESKTOP=GNOME xdg-mime query filetype some.vlz"
+                            " && XDG_CURRENT_DESKTOP=X-Generic xdg-mime query default "
+                            "application/vl-config"),
+                      (std::pair<std::string, int>{"application/vl-config\nvelloran.desktop", 0}));
         }
         associate(true);
         EXPECT_EQ(snapshot(), installed) << others << ": installing again";
