@@ -31,22 +31,24 @@ wait "$rv_pid" || fail "an interrupted replay ended with $?"
 (( ($(date +%s%N) - interrupted) / 1000000 < 1000 )) || fail "the replay did not stop at SIGINT"
 grep -qx "held keys at exit: none" "$work/err.txt" || fail "interrupted: $(cat "$work/err.txt")"
 
-# replay BUTTON...: a replay into a fresh xev window; $pressed is the keysyms it got, modifiers
-# left out. A command in $meanwhile runs beside the replay.
+stdbuf -oL xev -event keyboard -name velloran-keys >"$work/xev.txt" 2>&1 &
+pids+=($!)
+xdotool windowfocus --sync "$(wait_window '^velloran-keys$')"
+# replay BUTTON...: a replay into the xev window; $pressed is the keysyms it got, modifiers left
+# out. A command in $meanwhile runs beside the replay.
 replay() {
     replay_script 8 "$@" >"$work/events.txt"
-    xev -event keyboard -event structure -name velloran-keys >"$work/xev.txt" 2>&1 &
-    local xev_pid=$!
-    xdotool windowfocus --sync "$(wait_window '^velloran-keys$')"
+    local mark
+    mark=$(wc -l <"$work/xev.txt")
     ${meanwhile:-true} &
     "$bin/runvale" --replay "$work/events.txt" "$config" --output xtest --hold-ms 20 \
         >"$work/out.txt" 2>"$work/err.txt" || fail "runvale ended with $?: $(cat "$work/err.txt")"
     [ ! -s "$work/out.txt" ] || fail "runvale wrote to standard output: $(cat "$work/out.txt")"
     wait $!
-    kill "$xev_pid"
-    wait "$xev_pid" 2>/dev/null || true
-    pressed=$(awk '/^KeyPress/ { p = 1 } p && /keysym/ { sub(/.*keysym 0x[0-9a-f]+, /, ""); sub(/\).*/, "");
-        if ($0 !~ /^(Shift_|Control_|Alt_|Num_Lock)/) printf "%s%s", n++ ? " " : "", $0; p = 0 }' "$work/xev.txt")
+    sleep 0.2
+    pressed=$(tail -n +"$((mark + 1))" "$work/xev.txt" | awk '/^KeyPress/ { p = 1 } p && /keysym/ {
+        sub(/.*keysym 0x[0-9a-f]+, /, ""); sub(/\).*/, "")
+        if ($0 !~ /^(Shift_|Control_|Alt_|Num_Lock)/) printf "%s%s", n++ ? " " : "", $0; p = 0 }')
 }
 for case in "us|English (US)|z y a 1 A" "de|German|z y a 1 A" "fr|French|z y a ampersand A" \
     "ru|Russian|Cyrillic_ya Cyrillic_en Cyrillic_ef 1 Cyrillic_EF"; do

@@ -48,12 +48,10 @@ sway_answers() {
 
 # The name of the focused window ("" for none).
 focused_window() {
-    as_user swaymsg -t get_tree | python3 -c '
-import json, sys
-def walk(n):
-    if n.get("focused") and n.get("type") in ("con", "floating_con"): print(n.get("name") or "")
-    for c in n.get("nodes", []) + n.get("floating_nodes", []): walk(c)
-walk(json.load(sys.stdin))'
+    as_user swaymsg -t get_tree | python3 -c 'import json, sys
+def walk(n): return [c for k in ("nodes", "floating_nodes") for m in n.get(k, []) for c in walk(m)] + [n]
+print(*[n.get("name") or "" for n in walk(json.load(sys.stdin))
+        if n.get("focused") and n["type"] in ("con", "floating_con")])'
 }
 focused_is() { [[ "$(focused_window)" =~ $1 ]]; }
 wait_focused() { retry 100 focused_is "$1" || fail "no focused window '$1' (focused: '$(focused_window)')"; }

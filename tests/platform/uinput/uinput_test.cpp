@@ -54,12 +54,9 @@ TEST(UinputEvents, BatchesBecomeFramesInRecordOrder) {
 
 TEST(UinputEvents, TheKeyboardAdvertisesEveryKeyTheKeysCanProduce) {
     const std::vector<std::uint16_t> codes = producibleKeyCodes();
-    ASSERT_TRUE(std::is_sorted(codes.begin(), codes.end()));
-    EXPECT_EQ(std::adjacent_find(codes.begin(), codes.end()), codes.end());
-    EXPECT_EQ(std::count(codes.begin(), codes.end(), 0), 0);
     for (const KeyName& key : keyNames()) {
         const std::uint16_t code = linuxKeyCodeOf(scanCodeOf(key.code));
-        EXPECT_TRUE(code == 0 || std::binary_search(codes.begin(), codes.end(), code)) << key.name;
+        EXPECT_TRUE(code == 0 || std::count(codes.begin(), codes.end(), code) == 1) << key.name;
     }
 }
 
@@ -74,7 +71,7 @@ TEST(UinputKeyState, HeldKeysFollowTheSentEventsAndLocksTheLeds) {
     EXPECT_EQ(state.heldKeys(), (std::vector<std::uint16_t>{KEY_LEFTSHIFT}));
 
     const std::tuple<std::uint16_t, std::uint16_t, int> written[] = {
-        {EV_LED, LED_NUML, 1}, {EV_LED, LED_SCROLLL, 1}, {EV_LED, LED_NUML, 0},
+        {EV_LED, LED_NUML, 1},  {EV_LED, LED_SCROLLL, 1}, {EV_LED, LED_NUML, 0},
         {EV_LED, LED_CAPSL, 1}, {EV_LED, LED_COMPOSE, 1}, {EV_KEY, KEY_NUMLOCK, 1}};
     for (const auto& [type, code, value] : written) {
         state.received(input_event{.time = {}, .type = type, .code = code, .value = value});
@@ -85,18 +82,12 @@ TEST(UinputKeyState, HeldKeysFollowTheSentEventsAndLocksTheLeds) {
     EXPECT_EQ(state.keyState(B), 0);
 }
 
-std::unique_ptr<KeyLayout> usPositions() {
-    return std::make_unique<FixedKeyLayout>(KeyTranslation(), "");
-}
-
-// /dev/null opens like a uinput node but makes no keyboard.
-TEST(UinputKeyOutput, MissingUnusableAndNonUinputNodes) {
+// A node that cannot be opened for another reason than its absence is no missing module. (The
+// chooser's test opens /dev/null, which makes no keyboard.)
+TEST(UinputKeyOutput, MissingAndUnusableNodes) {
     const testing::TempFolder dir;
     EXPECT_EQ(UinputKeyOutput::probe(dir.path("absent").string()), UinputStatus::Missing);
     EXPECT_EQ(UinputKeyOutput::probe(dir.root().string()), UinputStatus::NotWritable);  // EISDIR
-    auto created = UinputKeyOutput::create("/dev/null", usPositions());
-    ASSERT_FALSE(created.ok());
-    EXPECT_NE(created.error().number, 0);
 }
 
 // Events from the keyboard's node, as X or a compositor reads them, until none comes for 1 s.
@@ -114,7 +105,8 @@ TEST(UinputKeyOutput, BatchesArriveInOrderAndClosingReleasesHeldKeys) {
         GTEST_SKIP() << kUinputPath << " cannot be opened for reading and writing here (no "
                      << "uinput in the kernel, or no permission): the keyboard is not tested";
     }
-    auto created = UinputKeyOutput::create(kUinputPath, usPositions());
+    auto created = UinputKeyOutput::create(kUinputPath,
+                                           std::make_unique<FixedKeyLayout>(KeyTranslation(), ""));
     ASSERT_TRUE(created.ok()) << created.error().description;
     std::unique_ptr<UinputKeyOutput> output = std::move(created.value());
     // The node appears as the kernel registers the device; udev may still be fixing its mode.
