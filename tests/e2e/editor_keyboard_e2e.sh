@@ -15,10 +15,7 @@ start_x_session
 export VELLORAN_HIDLINK=/nonexistent SDL_VIDEODRIVER=dummy
 
 start_editor --virtual-devices "Demo Pad:4"
-keys() {
-    xdotool windowfocus --sync "$window" key --delay 60 "$@"
-    sleep 0.3
-}
+keys() { xdotool windowfocus --sync "$window" key --delay 60 "$@" && sleep 0.3; }
 window=$(wait_window "$main_window")
 keys ctrl+n
 keys ctrl+shift+a

@@ -30,8 +30,7 @@ export VELLORAN_HIDLINK=/nonexistent
 # A bad device list is refused before any window: a message box, then exit status 2.
 start_editor --virtual-devices "Demo Pad"
 answer '^Velloran$'
-status=0
-wait "$editor_pid" || status=$?
+wait "$editor_pid" && status=0 || status=$?
 editor_pid=
 [ "$status" = 2 ] || fail "a bad --virtual-devices list ended the editor with status $status"
 

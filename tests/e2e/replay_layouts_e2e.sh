@@ -16,8 +16,8 @@ start_x_session -noreset
 
 # Errors as in the dry run: status 2, nothing on standard output.
 echo "0 press 1 1" >"$work/bad.txt"
-status=0
-"$bin/runvale" --replay "$work/bad.txt" "$config" --output record >"$work/out.txt" 2>/dev/null || status=$?
+"$bin/runvale" --replay "$work/bad.txt" "$config" --output record >"$work/out.txt" 2>/dev/null &&
+    status=0 || status=$?
 [ "$status" = 2 ] && [ ! -s "$work/out.txt" ] || fail "a bad script: status $status, '$(cat "$work/out.txt")'"
 
 # SIGINT in the middle of a 5-second hold ends the replay at once, with every key up.

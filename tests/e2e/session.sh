@@ -3,17 +3,12 @@
 # fail(), which prints the logs (*.log) of the work folder.
 
 need() {  # TOOL...
-    for tool; do
-        command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (see scripts/packages.txt)"; exit 77; }
-    done
+    for tool; do command -v "$tool" >/dev/null || { echo "SKIP: no $tool (scripts/packages.txt)"; exit 77; }; done
 }
 main_window='^Velloran Ver\. 1\.4\.9 \(Beta\)$'
 work=$(mktemp -d)
 pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
+cleanup() { kill "${pids[@]}" 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
 fail() {
     echo "FAIL: $*" >&2
@@ -22,8 +17,7 @@ fail() {
 }
 # retry N CMD...: runs CMD every 0.1 s until it succeeds, N times at most.
 retry() {
-    local n=$1
-    shift
+    local n=$1 && shift
     for _ in $(seq "$n"); do "$@" && return 0; sleep 0.1; done
     return 1
 }

@@ -5,7 +5,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
 need Xvfb xdotool import python3
 editor_pid=
-trap '[ -z "$editor_pid" ] || kill "$editor_pid" 2>/dev/null; cleanup' EXIT
+trap '[ -z "$editor_pid" ] || kill "$editor_pid" 2>/dev/null || true; cleanup' EXIT
 
 # xvfb NAME ARGS...: an X server on the first free display (it writes the number once it is
 # ready), its display in $display; ARGS go to Xvfb.
@@ -49,10 +49,7 @@ quit_editor() {
     editor_pid=
 }
 shoot() {  # IMPORT-ARGS...: the screenshot, when the test was given a path for one
-    [ -n "${screenshot:-}" ] || return 0
-    mkdir -p "$(dirname "$screenshot")"
-    import "$@" "$screenshot"
-    echo "screenshot: $screenshot"
+    [ -z "${screenshot:-}" ] || { mkdir -p "$(dirname "$screenshot")" && import "$@" "$screenshot"; }
 }
 
 # at DX DY XDOTOOL-COMMAND...: the pointer to DX,DY in $window, where its fixed layout puts what
