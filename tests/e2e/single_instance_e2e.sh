@@ -17,11 +17,8 @@ config="$work/pad.vlz"
 cp "$fixture" "$config"
 start_editor
 notice=$(wait_window '^No Input Devices$')
-started=$(date +%s%N)
-timeout 5 "$bin/velloran" "$config" >"$work/second.log" 2>&1 || fail "the second start ended with $?"
-took=$((($(date +%s%N) - started) / 1000000))
-echo "the second start handed over and ended after $took ms"
-[ "$took" -le 2000 ] || fail "the second start took $took ms"
+timeout 2 "$bin/velloran" "$config" >"$work/second.log" 2>&1 ||
+    fail "the second start ended with $? (124: it did not hand over and end within 2 s)"
 
 xdotool windowfocus --sync "$notice" key Return
 wait_window "$main_window" >/dev/null
