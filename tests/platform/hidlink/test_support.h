@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/fixtures.h"
@@ -19,34 +20,24 @@ using velloran::testing::TempFolder;
 using velloran::testing::writeBytes;
 using Bytes = std::vector<std::uint8_t>;
 
-// A button box: 32 buttons in a 4-byte report, no report ID.
-inline const Bytes kButtonBox32 = {
-    0x05, 0x01, 0x09, 0x04, 0xA1, 0x01,                    // Generic Desktop, Joystick, Application
-    0x05, 0x09, 0x19, 0x01, 0x29, 0x20, 0x15, 0x00, 0x25,  //   Button 1..32, Logical 0..1,
-    0x01, 0x75, 0x01, 0x95, 0x20, 0x81, 0x02, 0xC0,        //   1 bit x 32, Input; End
-};
+// Bytes written as hexadecimal pairs with one blank between, e.g. "05 09 A1 01".
+inline Bytes hex(std::string_view text) {
+    Bytes bytes;
+    for (std::size_t i = 0; i + 1 < text.size(); i += 3)
+        bytes.push_back(static_cast<std::uint8_t>(std::stoul(std::string(text.substr(i, 2)), nullptr, 16)));
+    return bytes;
+}
 
-// A gamepad: five 8-bit axes, a 4-bit hat, 12 buttons (button 1 is bit 44) and 8 vendor bits in
-// an 8-byte input report, and an output report.
-inline const Bytes kGamepad12 = {
-    0x05, 0x01, 0x09, 0x04, 0xA1, 0x01, 0xA1, 0x02,                    // Joystick; Logical
-    0x75, 0x08, 0x95, 0x05, 0x15, 0x00, 0x26, 0xFF, 0x00,              //   8 bits x 5, 0..255
-    0x09, 0x30, 0x09, 0x31, 0x09, 0x32, 0x09, 0x32, 0x09, 0x35, 0x81, 0x02,  // X Y Z Z Rz Input
-    0x75, 0x04, 0x95, 0x01, 0x25, 0x07, 0x09, 0x39, 0x81, 0x42,        //   hat, Input (Null)
-    0x75, 0x01, 0x95, 0x0C, 0x25, 0x01, 0x05, 0x09, 0x19, 0x01,        //   1 bit x 12, Button
-    0x29, 0x0C, 0x81, 0x02, 0x06, 0x00, 0xFF, 0x95, 0x08, 0x09, 0x01,  //   1..12; vendor page,
-    0x81, 0x02, 0xC0, 0xA1, 0x02, 0x75, 0x08, 0x95, 0x07, 0x09, 0x02,  //   x 8; End; 8 bits x 7
-    0x91, 0x02, 0xC0, 0xC0,                                            //   Output; End; End
-};
+// A button box: 32 buttons in a 4-byte report, no report ID.
+inline const Bytes kButtonBox32 = hex(
+    "05 01 09 04 A1 01 05 09 19 01 29 20 "  // Generic Desktop, Joystick, Application; Button 1..32
+    "15 00 25 01 75 01 95 20 81 02 C0");     //   Logical 0..1, 1 bit x 32, Input; End
 
 // A panel: 256 buttons in report 1 (33 bytes with the ID), a throttle in report 2.
-inline const Bytes kPanel256 = {
-    0x05, 0x01, 0x09, 0x04, 0xA1, 0x01, 0x85, 0x01,                    // Joystick; Report ID 1
-    0x05, 0x09, 0x19, 0x01, 0x2A, 0x00, 0x01, 0x15, 0x00, 0x25, 0x01,  //   Button 1..256, 0..1
-    0x75, 0x01, 0x96, 0x00, 0x01, 0x81, 0x02,                          //   1 bit x 256, Input
-    0x85, 0x02, 0x05, 0x01, 0x09, 0x36, 0x26, 0xFF, 0x00,              //   Report ID 2: Slider
-    0x75, 0x08, 0x95, 0x01, 0x81, 0x02, 0xC0,                          //   8 bits x 1, Input
-};
+inline const Bytes kPanel256 = hex(
+    "05 01 09 04 A1 01 85 01 05 09 19 01 2A 00 01 "  // Joystick; report 1: Button 1..256
+    "15 00 25 01 75 01 96 00 01 81 02 "              //   Logical 0..1, 1 bit x 256, Input
+    "85 02 05 01 09 36 26 FF 00 75 08 95 01 81 02 C0");  // report 2: Slider 0..255, 8 bits
 
 inline void appendFile(const fsys::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::app) << bytes;

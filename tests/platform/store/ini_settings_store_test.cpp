@@ -41,24 +41,23 @@ TEST(IniSettingsStore, SharesItsFileWithAnotherProgram) {
         "[currentuser\\SOFTWARE\\velloran\\Config]\nrepeatrate=1000\n"
         "[currentuser\\SOFTWARE\\velloran\\User\\file7]\npath=/c/x.vlz\n");
     EXPECT_EQ(store.GetString(Root::CurrentUser, kConfigKey, settings::kRepeatRate), "1000");
-    std::string name;
-    EXPECT_EQ(store.EnumKey(Root::CurrentUser, kUserKey, name, 0), kEnumFound);
-    EXPECT_EQ(name, "file7");
     store.SaveString(Root::CurrentUser, kConfigKey, settings::kRotaryRate, "35");
     EXPECT_EQ(testing::readBytes(path),
               "[currentuser]\n"
               "SOFTWARE\\velloran\\Config\\RotaryRate=35\n"
               "SOFTWARE\\velloran\\Config\\repeatrate=1000\n"
               "SOFTWARE\\velloran\\User\\file7\\path=/c/x.vlz\n");
+    testing::writeBytes(path, "[CurrentUser]\nSoftware\\Velloran\\User\\file8\\path=/c/y.vlz\n");
+    std::string name;
+    EXPECT_EQ(store.EnumKey(Root::CurrentUser, kUserKey, name, 0), kEnumFound);
+    EXPECT_EQ(name, "file8");
 }
 
 TEST(IniSettingsStore, EnvironmentNamesTheFileElseTheUserConfigFolder) {
-    {
-        const testing::ScopedEnv env("VELLORAN_SETTINGS", "/tmp/elsewhere.ini");
-        EXPECT_EQ(IniSettingsStore::defaultFilePath(), "/tmp/elsewhere.ini");
-    }
+    const testing::ScopedEnv env("VELLORAN_SETTINGS", "/tmp/elsewhere.ini");
+    EXPECT_EQ(IniSettingsStore::defaultFilePath(), "/tmp/elsewhere.ini");
+    ::setenv("VELLORAN_SETTINGS", "", 1);
     QStandardPaths::setTestModeEnabled(true);
-    const testing::ScopedEnv env("VELLORAN_SETTINGS", "");
     EXPECT_EQ(IniSettingsStore::defaultFilePath(),
               (QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                "/Velloran/velloran.ini")
