@@ -76,7 +76,9 @@ TEST_F(HidBoards, HidrawBoardsWithButtonsInNodeOrder) {
     EXPECT_EQ(devices[1]->info().buttonCount, 256);
     const DetectedDevice& last = devices[2]->info();
     EXPECT_EQ(std::tie(last.displayName, last.hidIndex), std::make_tuple("Last", 2));
-    const auto openFiles = [] { return std::distance(fsys::directory_iterator("/proc/self/fd"), {}); };
+    const auto openFiles = [] {
+        return std::distance(fsys::directory_iterator("/proc/self/fd"), {});
+    };
     const auto before = openFiles();
     EXPECT_EQ(detect()[0]->info().identity, box.identity) << "the same across detections";
     EXPECT_EQ(openFiles(), before) << "the boards of a detection close with its devices";
@@ -98,10 +100,8 @@ TEST_F(HidBoards, HidrawQueuesReportsAndCutsAByteStream) {
 
     const int writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
     ASSERT_GE(writer, 0);
-    std::string stream(33, '\0');
-    stream[0] = 1;
-    stream[32] = '\x40';   // button 255
-    stream += "\x02\x80";  // and a throttle report
+    // Report 1 with button 255 pressed, then a throttle report.
+    const std::string stream = "\x01" + std::string(31, '\0') + "\x40\x02\x80";
     ASSERT_EQ(::write(writer, stream.data(), 20), 20);
     EXPECT_EQ(read(*devices[1]).first, ReadStatus::NoChange) << "half a report";
     ASSERT_EQ(::write(writer, stream.data() + 20, 15), 15);

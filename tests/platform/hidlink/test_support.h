@@ -2,6 +2,7 @@
 // The HID library tests' helpers: report descriptors as boards send them and a fake hidraw tree.
 #include <sys/stat.h>
 
+#include <charconv>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -22,9 +23,9 @@ using Bytes = std::vector<std::uint8_t>;
 
 // Bytes written as hexadecimal pairs with one blank between, e.g. "05 09 A1 01".
 inline Bytes hex(std::string_view text) {
-    Bytes bytes;
-    for (std::size_t i = 0; i + 1 < text.size(); i += 3)
-        bytes.push_back(static_cast<std::uint8_t>(std::stoul(std::string(text.substr(i, 2)), nullptr, 16)));
+    Bytes bytes((text.size() + 1) / 3);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        std::from_chars(text.data() + 3 * i, text.data() + 3 * i + 2, bytes[i], 16);
     return bytes;
 }
 
