@@ -1,87 +1,122 @@
-// The command line: help, malformed command lines refused before any file is touched, the dry
-// run's output and failures, the device list.
+// The runvale binary run to its end as users and scripts run it: exit statuses, what goes to
+// standard output and standard error.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <nlohmann/json.hpp>
 
+#include "common/fixtures.h"
+#include "common/process.h"
 #include "common/rows.h"
+#include "common/temp_folder.h"
 #include "file_format/configuration_file.h"
-#include "runvale_process.h"
 
-namespace runvale_test {
+namespace velloran::testing {
 namespace {
 
-using velloran::testing::key;
-using velloran::testing::row;
+using nlohmann::json;
+using Args = std::vector<std::string>;
 
-TEST(Cli, HelpListsTheCommands) {
-    const ProgramRun run = runRunvale({"--help"});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_NE(run.out.find("--dump"), std::string::npos) << run.out;
+ProgramRun runvale(const Args& args) {
+    return runProgram(RUNVALE_BINARY, args);
+}
+std::string fixture(const std::string& name) {
+    return fixturePath(name).string();
 }
 
-TEST(Cli, MalformedCommandLinesAreRefused) {
+TEST(Cli, EachCommandsExitStatusAndOutput) {
     const TempFolder dir;
-    const std::string out = dir.path("out.vlz").string();
     const std::string in = fixture("v1_4.vlz");
-    const std::vector<std::vector<std::string>> lines = {
-        {"--dump", in, "--upgrade", in, out},  // one command a run
-        {"--upgrade", in},                     // needs IN and OUT
-        {"--no-such-option"},
-        {"--poll-ms", "0", in},  // out of range
-        {"--dry-run", in},       // no FILE
-        {"--hold-ms", "5", in},  // timing options belong to the dry run
-    };
-    for (const auto& args : lines) {
-        SCOPED_TRACE(testing::PrintToString(args));
-        const ProgramRun run = runRunvale(args);
-        EXPECT_EQ(run.exitCode, 2);
-        EXPECT_EQ(run.out.find('{'), std::string::npos) << run.out;  // no dump printed
-        EXPECT_FALSE(run.err.empty());
-    }
-    EXPECT_FALSE(std::filesystem::exists(out));
-}
-
-TEST(Cli, DryRunPrintsOneLinePerBatchAndFailsWithStatusTwo) {
-    const TempFolder dir;
-    std::filesystem::create_directories(dir.path("my configs"));
-    const std::string file = dir.path("my configs/Day One.vlz").string();
-    writeBytes(file, velloran::serializeConfiguration({row("PAD", 1, {{"SHIFT + A", "A"}})}));
+    const std::string kept = dir.path("kept.vlz").string();
+    writeBytes(kept, "keep me");
+    const std::string out = dir.path("out.vlz").string();
+    const std::string config = dir.path("my configs/Day One.vlz").string();
+    writeBytes(config, serializeConfiguration({row("PAD", 1, {{"SHIFT + A", "A"}})}));
     const std::string events = dir.path("events.txt").string();
-    writeBytes(events, "device 2 PAD Test Pad\n0 down 1 1\n20 up 1 1\n30 end\n");
-    const ProgramRun run = runRunvale({"--dry-run", events, file, "--hold-ms", "5"});
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, "0 +2a +1e\n5 -1e -2a\n");
-    EXPECT_EQ(run.err, "");
-
-    const std::string bad = dir.path("bad.txt").string();
-    writeBytes(bad, "device 2 PAD\n0 press 1 1\n10 end\n");
-    for (const auto& [args, inErr] : std::vector<std::pair<std::vector<std::string>, std::string>>{
-             {{"--dry-run", bad, file}, "line 2: unknown item \"press\""},
-             {{"--dry-run", events, fixture("not_a_config.txt")}, ": "}}) {
-        const ProgramRun failed = runRunvale(args);
-        EXPECT_EQ(failed.exitCode, 2);
-        EXPECT_EQ(failed.out, "");
-        EXPECT_NE(failed.err.find(inErr), std::string::npos) << failed.err;
+    writeBytes(events, "device 2 PAD Test Pad\ndevice 2 STICK\n0 down 1 1\n20 up 1 1\n30 end\n");
+    const std::string badEvents = dir.path("bad.txt").string();
+    writeBytes(badEvents, "device 2 PAD\n0 press 1 1\n10 end\n");
+    std::filesystem::create_directory(dir.path("folder.vlz"));
+    struct Case {
+        Args args;
+        int exit;
+        std::string out, err;  // "": nothing printed; else what the output holds
+    };
+    const Case cases[] = {
+        {{"--help"}, 0, "--dump", ""},
+        // Command lines refused before any file is touched.
+        {{"--dump", in, "--upgrade", in, kept}, 2, "", "Requires at most 1"},  // one command a run
+        {{"--upgrade", in}, 2, "", "--upgrade"},                              // needs IN and OUT
+        {{"--no-such-option"}, 2, "", "--no-such-option"},
+        {{"--poll-ms", "0", in}, 2, "", "--poll-ms"},
+        {{"--dry-run", in}, 2, "", "--dry-run"},  // no FILE
+        {{"--hold-ms", "5", in}, 2, "", "--hold-ms: goes with --dry-run or --replay"},
+        {{fixture("not_a_config.txt")}, 2, "", "File IO Error: "},
+        {{"--dry-run", events, config, "--hold-ms", "5", "--names"}, 0,
+         "0 +SHIFT +A\n5 -A -SHIFT\n", "Warning: device 2 [STICK]"},
+        {{"--dry-run", badEvents, config}, 2, "", "bad.txt: line 2: unknown item \"press\"\n"},
+        {{"--dry-run", events, fixture("not_a_config.txt")}, 2, "", "File IO Error: "},
+        {{"--upgrade", fixture("v1_1.vlz"), out}, 0, "", ""},
+        {{"--upgrade", fixture("truncated.vlz"), kept}, 2, "",
+         "File IO Error: This file is either corrupt or not in Velloran format and will be "
+         "removed from the list.  Delete the file?\n"},
+        {{"--upgrade", dir.path("missing.vlz").string(), kept}, 3, "",
+         "File IO Error: File not found\n"},
+        {{"--upgrade", in, dir.path("folder.vlz").string()}, 2, "", "File IO Error: "},
+        {{"--dump", fixture("truncated.vlz")}, 2, "\"number\":62", ""},
+        {{"--dump", dir.path("missing.vlz").string()}, 3, "\"number\":53", ""},
+        {{"--dump", in + "/x.vlz"}, 3, "\"number\":76", ""},
+        {{"--list-devices", "--virtual-devices", "Cli List Pad:6"}, 0, "\tCli List Pad\n", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
+        const ProgramRun run = runvale(c.args);
+        EXPECT_EQ(run.exitCode, c.exit);
+        for (const auto& [printed, want] : {std::pair{run.out, c.out}, {run.err, c.err}}) {
+            EXPECT_TRUE(want.empty() ? printed.empty() : printed.find(want) != std::string::npos)
+                << printed;
+        }
     }
+    EXPECT_EQ(readBytes(kept), "keep me");
+    EXPECT_EQ(readBytes(out).substr(0, 7), "\"1.4\"\r\n");
 }
 
-TEST(Cli, AFileThatDoesNotLoadEndsTheRunWithStatusTwo) {
-    const ProgramRun run = runRunvale({fixture("not_a_config.txt")});
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_NE(run.err.find(": "), std::string::npos) << run.err;
-    EXPECT_EQ(run.out, "");
+json dumpOf(const std::string& file) {
+    return json::parse(runvale({"--dump", file}).out);  // throws, failing the test, on bad JSON
 }
 
-TEST(Cli, ListDevicesShowsVirtualPadsTabSeparated) {
-    const ProgramRun run = runRunvale({"--list-devices", "--virtual-devices", "Cli List Pad:6"});
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    const auto name = run.out.find("\tCli List Pad\n");
-    ASSERT_NE(name, std::string::npos) << run.out;
-    const auto lineStart = run.out.rfind('\n', name) + 1;  // npos + 1 == 0 for the first line
-    EXPECT_NE(run.out.substr(lineStart, name - lineStart).find("\tjoystick\t6\t"),
-              std::string::npos);
+TEST(Cli, DumpPrintsTheLoadAsJson) {
+    const json d = dumpOf(fixture("v1_4.vlz"));
+    EXPECT_EQ(d["version"], "1.4");
+    EXPECT_EQ(d["obsolete"], false);
+    EXPECT_EQ(d["state"], 0);
+    EXPECT_EQ(d["messages"], json::array());
+    ASSERT_EQ(d["rows"].size(), 6u);
+    const json& row = d["rows"][1];
+    EXPECT_EQ(row["button"], "2");
+    EXPECT_EQ(row["device_id"], "{4A1B2C30-7D8E-11EF-8001-444553540000}");
+    EXPECT_EQ(row["repeat"], true);
+    EXPECT_EQ(row["multiplier"], "1");
+    EXPECT_EQ(row["active"], false);  // runvale --dump detects no device
+    EXPECT_EQ(row["press"][0], json::array({"SHIFT + A", "A"}));
+    EXPECT_EQ(row["release"].size(), 16u);
+
+    const json old = dumpOf(fixture("v1_2.vlz"));
+    EXPECT_EQ(old["messages"],
+              json::array({{{"title", "File Format Error"},
+                            {"text", "Obsolete data found. Please resave this file."},
+                            {"icon", "exclamation"}}}));
+    EXPECT_EQ(old["rows"][0]["multiplier"], 1);  // a number, as the old file holds it
+    EXPECT_EQ(old["rows"][0]["press"][1], json::array({"", nullptr}));
+
+    EXPECT_EQ(dumpOf(fixture("missing.vlz")),
+              json({{"messages", json::array()},
+                    {"error",
+                     {{"number", 53},
+                      {"title", "File IO Error"},
+                      {"text", "File not found"},
+                      {"icon", "critical"}}}}));
 }
 
 }  // namespace
-}  // namespace runvale_test
+}  // namespace velloran::testing

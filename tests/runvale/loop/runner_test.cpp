@@ -1,14 +1,15 @@
 // The runner's loop object driven pass by pass, with SDL virtual game controllers and the
-// simulated HID board library: devices unplugged and plugged back are played again.
+// simulated HID board library: devices plugged in late, unplugged and plugged back are played.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "common/clock.h"
 #include "common/rows.h"
+#include "common/temp_folder.h"
+#include "engine/dry_run.h"
 #include "keys/recording_output.h"
 #include "loop/runner.h"
 #include "sdl/sdl_joystick_backend.h"
@@ -19,6 +20,8 @@ namespace {
 
 using testing::key;
 using testing::row;
+using Lines = std::vector<std::string>;
+constexpr auto npos = std::string::npos;
 
 std::vector<VirtualJoystick> attachPad() {
     auto pads = attachVirtualJoysticks({VirtualDeviceSetup{"Velloran Runner Pad", 8}});
@@ -26,39 +29,20 @@ std::vector<VirtualJoystick> attachPad() {
     return pads ? std::move(pads.value()) : std::vector<VirtualJoystick>{};
 }
 
-// The identity SDL gives the test pad, from a detection of its own.
-std::string padIdentity() {
-    auto probe = SdlJoystickBackend::create();
-    if (!probe) return {};
-    for (const auto& d : probe.value()->detect()) {
-        if (d->info().displayName == "Velloran Runner Pad") return d->info().identity;
-    }
-    return {};
-}
-
 class RunnerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!SdlJoystickBackend::create()) GTEST_SKIP() << "SDL cannot start here";
-        simFile_ = std::filesystem::temp_directory_path() /
-                   ("runvale_loop_" + std::to_string(::getpid()) + ".txt");
-        writeSim("");
 #ifdef HIDLINK_SIM_LIBRARY
         ::setenv("VELLORAN_HIDLINK", HIDLINK_SIM_LIBRARY, 1);
 #endif
-        ::setenv("HIDLINK_SIM_FILE", simFile_.c_str(), 1);
-    }
-    void TearDown() override {
-        std::filesystem::remove(simFile_);
+        ::setenv("HIDLINK_SIM_FILE", sim_.c_str(), 1);
+        sim("");
     }
 
-    void writeSim(const std::string& text) {
-        std::ofstream(simFile_, std::ios::trunc) << text;
+    void sim(const std::string& text, std::ios::openmode mode = std::ios::trunc) {
+        std::ofstream(sim_, mode) << text;
     }
-    void appendSim(const std::string& text) {
-        std::ofstream(simFile_, std::ios::app) << text;
-    }
-
     void start(const MappingTable& table) {
         runner_ = std::make_unique<Runner>(output_, clock_, openDeviceSources(log_), log_);
         runner_->play(table);
@@ -69,45 +53,49 @@ protected:
             clock_.advanceMs(10);
         }
     }
-    // The batches sent since the previous call, as "+1e -1e" groups.
-    std::vector<std::string> sent() {
-        std::vector<std::string> out;
+    // The batches sent since the previous call, without their times: "+1e", "-1e".
+    Lines sent() {
+        Lines out;
         for (const SentBatch& b : output_.batches()) {
-            std::string group;
-            for (const KeyRecord& r : b.records) {
-                group += std::string(group.empty() ? "" : " ") + (r.keyUp ? "-" : "+") +
-                         (r.scanCode == 0x1E   ? "1e"
-                          : r.scanCode == 0x30 ? "30"
-                                               : "??");
-            }
-            out.push_back(group);
+            const std::string line = batchLine(b);
+            out.push_back(line.substr(line.find(' ') + 1));
         }
         output_.clearBatches();
         return out;
     }
     std::string takeLog() {
-        std::string text = log_.str();
+        const std::string text = log_.str();
         log_.str("");
         return text;
     }
 
-    using Lines = std::vector<std::string>;
+    testing::TempFolder dir_;
+    std::string sim_ = dir_.path("boards.txt").string();
     testing::FakeClock clock_;
     RecordingOutput output_{clock_};
     std::ostringstream log_;
     std::unique_ptr<Runner> runner_;
-    std::filesystem::path simFile_;
 };
 
-TEST_F(RunnerTest, ARepluggedPadIsPlayedAgainWithNothingLeftDown) {
+TEST_F(RunnerTest, APadPluggedInLateOrPluggedBackIsPlayedWithNothingLeftDown) {
+    std::string identity;  // what SDL calls the test pad, from a detection of its own
+    {
+        const auto probePads = attachPad();
+        auto probe = SdlJoystickBackend::create();
+        ASSERT_TRUE(probe.ok());
+        for (const auto& d : probe.value()->detect()) {
+            if (d->info().displayName == "Velloran Runner Pad") identity = d->info().identity;
+        }
+    }
+    ASSERT_FALSE(identity.empty());
+    start(testing::table({row(identity, 2, {key("A")}, {key("B")})}));
+    EXPECT_NE(takeLog().find("Waiting for device: Pad " + identity), npos);
+    passes(2);
     auto pads = attachPad();
     ASSERT_EQ(pads.size(), 1u);
-    const std::string identity = padIdentity();
-    ASSERT_FALSE(identity.empty());
-    start(testing::table({row(identity, 1, {key("A")}, {key("B")})}));
-    passes(1);
-
-    pads[0].setButton(1, true);
+    passes(2);
+    EXPECT_NE(takeLog().find("Device found: Pad " + identity), npos);
+    pads[0].setButton(2, true);
     passes(1);
     EXPECT_EQ(sent(), (Lines{"+1e", "-1e"}));
 
@@ -115,70 +103,45 @@ TEST_F(RunnerTest, ARepluggedPadIsPlayedAgainWithNothingLeftDown) {
     passes(2);
     EXPECT_EQ(sent(), (Lines{"+30", "-30"}));
     EXPECT_TRUE(output_.heldKeys().empty());
-    EXPECT_NE(takeLog().find("Device lost: Pad " + identity), std::string::npos);
+    EXPECT_NE(takeLog().find("Device lost: Pad " + identity), npos);
 
     pads = attachPad();
     ASSERT_EQ(pads.size(), 1u);
     passes(2);
-    EXPECT_NE(takeLog().find("Device back: Pad " + identity), std::string::npos);
-    pads[0].pressAndRelease(1);
+    EXPECT_NE(takeLog().find("Device back: Pad " + identity), npos);
+    pads[0].pressAndRelease(2);
     passes(1);
     EXPECT_EQ(sent(), (Lines{"+1e", "-1e", "+30", "-30"}));
 }
 
-TEST_F(RunnerTest, APadPluggedInAfterTheStartIsPickedUp) {
-    std::string identity;
-    {
-        auto probePads = attachPad();
-        identity = padIdentity();
-    }
-    ASSERT_FALSE(identity.empty());
-    start(testing::table({row(identity, 2, {key("A")})}));
-    EXPECT_NE(takeLog().find("Waiting for device: Pad " + identity), std::string::npos);
-    passes(2);
-
-    auto pads = attachPad();
-    ASSERT_EQ(pads.size(), 1u);
-    passes(2);
-    EXPECT_NE(takeLog().find("Device found: Pad " + identity), std::string::npos);
-    pads[0].pressAndRelease(2);
-    passes(1);
-    EXPECT_EQ(sent(), (Lines{"+1e", "-1e"}));
-}
-
 TEST_F(RunnerTest, AHidBoardThatComesBackIsLookedForOnceASecond) {
-    writeSim("board RUNNER-BOARD 8 Runner Board\n");
+    sim("board RUNNER-BOARD 8 Runner Board\n");
     start(testing::table({row("RUNNER-BOARD", 2, {key("A")})}));
     passes(1);
-    appendSim("press RUNNER-BOARD 2\nrelease RUNNER-BOARD 2\n");
+    sim("press RUNNER-BOARD 2\nrelease RUNNER-BOARD 2\n", std::ios::app);
     passes(1);
     EXPECT_EQ(sent(), (Lines{"+1e", "-1e"}));
 
-    writeSim("");  // the board's line leaves the file: the board is gone
+    sim("");  // the board's line leaves the file: the board is gone
     passes(1);
-    EXPECT_NE(takeLog().find("Device lost: Pad RUNNER-BOARD"), std::string::npos);
-
-    writeSim("board RUNNER-BOARD 8 Runner Board\n");
+    EXPECT_NE(takeLog().find("Device lost: Pad RUNNER-BOARD"), npos);
+    sim("board RUNNER-BOARD 8 Runner Board\n");
     clock_.advanceMs(500);
     passes(1);
     EXPECT_EQ(takeLog(), "");  // less than a second since the last detection
     clock_.advanceMs(500);
     passes(1);
-    EXPECT_NE(takeLog().find("Device back: Pad RUNNER-BOARD"), std::string::npos);
-    appendSim("press RUNNER-BOARD 2\n");
+    EXPECT_NE(takeLog().find("Device back: Pad RUNNER-BOARD"), npos);
+    sim("press RUNNER-BOARD 2\n", std::ios::app);
     passes(1);
     EXPECT_EQ(sent(), (Lines{"+1e", "-1e"}));
 }
 
 TEST_F(RunnerTest, PlayingAnotherTableReleasesUnderTheOldOneAndPressesUnderTheNew) {
-    writeSim("board RUNNER-BOARD 8 Runner Board\n");
+    sim("board RUNNER-BOARD 8 Runner Board\npress RUNNER-BOARD 1\n");
     start(testing::table({row("RUNNER-BOARD", 1, {key("A")}, {key("B")})}));
     passes(1);
-    appendSim("press RUNNER-BOARD 1\n");
-    passes(1);
     EXPECT_EQ(sent(), (Lines{"+1e", "-1e"}));
-
-    // Still held: released under the old table, pressed under the new one.
     runner_->play(testing::table({row("RUNNER-BOARD", 1, {key("B")})}));
     EXPECT_EQ(sent(), (Lines{"+30", "-30"}));
     passes(1);
