@@ -15,7 +15,6 @@
 #include <thread>
 
 #include "common/fixtures.h"
-#include "common/process.h"
 #include "common/rows.h"
 #include "common/temp_folder.h"
 #include "file_format/configuration_file.h"
@@ -148,10 +147,9 @@ TEST_F(RunTest, ASecondStartOrAHangUpReloadsTheFileAndAFileThatNoLongerLoadsIsNo
 
     // Another name of the same file counts as the same file: that runvale hands over and ends.
     writeFile({row("CLI-BOARD", 1, {key("B")})});
-    const ProgramRun second = runProgram(
-        RUNVALE_BINARY, {"--output=record", dir_.path("my configs/./Day One.vlz").string()}, env_);
-    EXPECT_EQ(second.exitCode, 0) << second.err;
-    EXPECT_NE(second.err.find("Day One.vlz is playing already"), std::string::npos) << second.err;
+    Runvale second({"--output=record", dir_.path("my configs/./Day One.vlz").string()}, env_);
+    EXPECT_EQ(second.waitExit(), 0) << second.err();
+    EXPECT_NE(second.err().find("Day One.vlz is playing already"), std::string::npos);
     ASSERT_TRUE(rv.waitForErr("Reloaded Day One.vlz")) << rv.err();
     press("press CLI-BOARD 1\nrelease CLI-BOARD 1\n");
     ASSERT_TRUE(rv.waitForErr("record: +30")) << rv.err();
@@ -166,7 +164,7 @@ TEST_F(RunTest, ASecondStartOrAHangUpReloadsTheFileAndAFileThatNoLongerLoadsIsNo
 
     rv.signal(SIGTERM);
     EXPECT_EQ(rv.waitExit(), 0);
-    EXPECT_EQ(second.err.find("record:"), std::string::npos) << second.err;  // it played nothing
+    EXPECT_EQ(second.err().find("record:"), std::string::npos) << second.err();  // played nothing
 }
 
 }  // namespace
