@@ -8,14 +8,10 @@ namespace velloran {
 namespace {
 
 using Records = std::vector<KeyRecord>;
-KeyRecord dn(std::uint16_t code) {
-    return {code, false};
-}
-KeyRecord upr(std::uint16_t code) {
-    return {code, true};
-}
 
 TEST(HeldKeyGuard, AfterStopNothingNewStaysDownAndWhatIsHeldIsReleasedMostRecentFirst) {
+    const auto dn = [](std::uint16_t code) { return KeyRecord{code, false}; };
+    const auto upr = [](std::uint16_t code) { return KeyRecord{code, true}; };
     testing::FakeClock clock;
     RecordingOutput out(clock);
     HeldKeyGuard guard(out);
