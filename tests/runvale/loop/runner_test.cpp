@@ -1,16 +1,20 @@
 // The runner's loop object driven pass by pass, with SDL virtual game controllers and the
 // simulated HID board library: devices plugged in late, unplugged and plugged back are played.
+// A stop request from another thread (the tray's Quit) cuts a key hold of the run short.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "common/clock.h"
 #include "common/rows.h"
 #include "common/temp_folder.h"
 #include "engine/dry_run.h"
 #include "keys/recording_output.h"
+#include "loop/run_clock.h"
 #include "loop/runner.h"
 #include "sdl/sdl_joystick_backend.h"
 #include "sdl/virtual_joystick.h"
@@ -21,7 +25,7 @@ namespace {
 using testing::key;
 using testing::row;
 using Lines = std::vector<std::string>;
-constexpr auto npos = std::string::npos;
+using namespace std::chrono_literals;
 
 std::vector<VirtualJoystick> attachPad() {
     auto pads = attachVirtualJoysticks({VirtualDeviceSetup{"Velloran Runner Pad", 8}});
@@ -63,10 +67,11 @@ protected:
         output_.clearBatches();
         return out;
     }
-    std::string takeLog() {
-        const std::string text = log_.str();
+    // Whether the log holds `text`; it starts afresh.
+    bool logged(const std::string& text) {
+        const bool found = log_.str().find(text) != std::string::npos;
         log_.str("");
-        return text;
+        return found;
     }
 
     testing::TempFolder dir_;
@@ -89,12 +94,12 @@ TEST_F(RunnerTest, APadPluggedInLateOrPluggedBackIsPlayedWithNothingLeftDown) {
     }
     ASSERT_FALSE(identity.empty());
     start(testing::table({row(identity, 2, {key("A")}, {key("B")})}));
-    EXPECT_NE(takeLog().find("Waiting for device: Pad " + identity), npos);
+    EXPECT_TRUE(logged("Waiting for device: Pad " + identity));
     passes(2);
     auto pads = attachPad();
     ASSERT_EQ(pads.size(), 1u);
     passes(2);
-    EXPECT_NE(takeLog().find("Device found: Pad " + identity), npos);
+    EXPECT_TRUE(logged("Device found: Pad " + identity));
     pads[0].setButton(2, true);
     passes(1);
     EXPECT_EQ(sent(), (Lines{"+1e", "-1e"}));
@@ -103,12 +108,12 @@ TEST_F(RunnerTest, APadPluggedInLateOrPluggedBackIsPlayedWithNothingLeftDown) {
     passes(2);
     EXPECT_EQ(sent(), (Lines{"+30", "-30"}));
     EXPECT_TRUE(output_.heldKeys().empty());
-    EXPECT_NE(takeLog().find("Device lost: Pad " + identity), npos);
+    EXPECT_TRUE(logged("Device lost: Pad " + identity));
 
     pads = attachPad();
     ASSERT_EQ(pads.size(), 1u);
     passes(2);
-    EXPECT_NE(takeLog().find("Device back: Pad " + identity), npos);
+    EXPECT_TRUE(logged("Device back: Pad " + identity));
     pads[0].pressAndRelease(2);
     passes(1);
     EXPECT_EQ(sent(), (Lines{"+1e", "-1e", "+30", "-30"}));
@@ -124,14 +129,14 @@ TEST_F(RunnerTest, AHidBoardThatComesBackIsLookedForOnceASecond) {
 
     sim("");  // the board's line leaves the file: the board is gone
     passes(1);
-    EXPECT_NE(takeLog().find("Device lost: Pad RUNNER-BOARD"), npos);
+    EXPECT_TRUE(logged("Device lost: Pad RUNNER-BOARD"));
     sim("board RUNNER-BOARD 8 Runner Board\n");
     clock_.advanceMs(500);
     passes(1);
-    EXPECT_EQ(takeLog(), "");  // less than a second since the last detection
+    EXPECT_FALSE(logged("Device back"));  // less than a second since the last detection
     clock_.advanceMs(500);
     passes(1);
-    EXPECT_NE(takeLog().find("Device back: Pad RUNNER-BOARD"), npos);
+    EXPECT_TRUE(logged("Device back: Pad RUNNER-BOARD"));
     sim("press RUNNER-BOARD 2\n", std::ios::app);
     passes(1);
     EXPECT_EQ(sent(), (Lines{"+1e", "-1e"}));
@@ -146,6 +151,26 @@ TEST_F(RunnerTest, PlayingAnotherTableReleasesUnderTheOldOneAndPressesUnderTheNe
     EXPECT_EQ(sent(), (Lines{"+30", "-30"}));
     passes(1);
     EXPECT_EQ(sent(), (Lines{"+30", "-30"}));
+}
+
+TEST(RunControl, AStopRequestFromAnotherThreadCutsAKeyHoldShort) {
+    auto control = RunControl::create();
+    ASSERT_TRUE(control.ok()) << control.error().description;
+    int stops = 0;
+    RunClock clock(*control.value(), [&stops] { ++stops; });
+    const auto start = std::chrono::steady_clock::now();
+    clock.sleepMs(20);  // no request: the whole time
+    EXPECT_GE(std::chrono::steady_clock::now() - start, 20ms);
+    EXPECT_EQ(stops, 0);
+
+    std::thread quit([&] {
+        std::this_thread::sleep_for(50ms);
+        control.value()->requestStop();
+    });
+    clock.sleepMs(5000);
+    quit.join();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
+    EXPECT_EQ(stops, 1);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
-// runvale playing a file as users start it, in the background: a stop in the middle of a key
-// hold, reloads, a second start on the same file. The recording output (a testing aid) writes
-// each batch to standard error; the simulated HID board library gives the process a board.
+// The runvale binary as users and scripts run it: each command to its end (exit statuses, what
+// goes to standard output and standard error), and runs in the background stopped, reloaded and
+// started twice. The recording output (a testing aid) writes each batch to standard error; the
+// simulated HID board library gives a background run a board to press.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -9,12 +10,15 @@
 #include <sys/wait.h>
 
 #include <chrono>
+#include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <stdexcept>
 #include <thread>
 
 #include "common/fixtures.h"
+#include "common/process.h"
 #include "common/rows.h"
 #include "common/temp_folder.h"
 #include "file_format/configuration_file.h"
@@ -25,6 +29,99 @@ namespace velloran::testing {
 namespace {
 
 using namespace std::chrono_literals;
+using nlohmann::json;
+using Args = std::vector<std::string>;
+
+ProgramRun runvale(const Args& args) {
+    return runProgram(RUNVALE_BINARY, args);
+}
+std::string fixture(const std::string& name) {
+    return fixturePath(name).string();
+}
+
+TEST(Cli, EachCommandsExitStatusAndOutput) {
+    const TempFolder dir;
+    const std::string in = fixture("v1_4.vlz");
+    const std::string kept = dir.path("kept.vlz").string();
+    writeBytes(kept, "keep me");
+    const std::string out = dir.path("out.vlz").string();
+    const std::string config = dir.path("my configs/Day One.vlz").string();
+    writeBytes(config, serializeConfiguration({row("PAD", 1, {{"SHIFT + A", "A"}})}));
+    const std::string events = dir.path("events.txt").string();
+    writeBytes(events, "device 2 PAD Test Pad\ndevice 2 STICK\n0 down 1 1\n20 up 1 1\n30 end\n");
+    const std::string badEvents = dir.path("bad.txt").string();
+    writeBytes(badEvents, "device 2 PAD\n0 press 1 1\n10 end\n");
+    std::filesystem::create_directory(dir.path("folder.vlz"));
+    struct Case {
+        Args args;
+        int exit;
+        std::string out, err;  // "": nothing printed; else what the output holds
+    };
+    const Case cases[] = {
+        {{"--help"}, 0, "--dump", ""},
+        // Command lines refused before any file is touched.
+        {{"--dump", in, "--upgrade", in, kept}, 2, "", "Requires at most 1"},  // one command a run
+        {{"--upgrade", in}, 2, "", "--upgrade"},                              // needs IN and OUT
+        {{"--no-such-option"}, 2, "", "--no-such-option"},
+        {{"--poll-ms", "0", in}, 2, "", "--poll-ms"},
+        {{"--dry-run", in}, 2, "", "--dry-run"},  // no FILE
+        {{"--hold-ms", "5", in}, 2, "", "--hold-ms: goes with --dry-run or --replay"},
+        {{fixture("not_a_config.txt")}, 2, "", "File IO Error: "},
+        {{"--dry-run", events, config, "--hold-ms", "5", "--names"}, 0,
+         "0 +SHIFT +A\n5 -A -SHIFT\n", "Warning: device 2 [STICK]"},
+        {{"--dry-run", badEvents, config}, 2, "", "bad.txt: line 2: unknown item \"press\"\n"},
+        {{"--dry-run", events, fixture("not_a_config.txt")}, 2, "", "File IO Error: "},
+        {{"--upgrade", fixture("v1_1.vlz"), out}, 0, "", ""},
+        {{"--upgrade", fixture("truncated.vlz"), kept}, 2, "",
+         "File IO Error: This file is either corrupt or not in Velloran format and will be "
+         "removed from the list.  Delete the file?\n"},
+        {{"--upgrade", dir.path("missing.vlz").string(), kept}, 3, "",
+         "File IO Error: File not found\n"},
+        {{"--upgrade", in, dir.path("folder.vlz").string()}, 2, "", "File IO Error: "},
+        {{"--dump", fixture("truncated.vlz")}, 2, "\"number\":62", ""},
+        {{"--dump", dir.path("missing.vlz").string()}, 3, "\"number\":53", ""},
+        {{"--dump", in + "/x.vlz"}, 3, "\"number\":76", ""},
+        {{"--list-devices", "--virtual-devices", "Cli List Pad:6"}, 0, "\tCli List Pad\n", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
+        const ProgramRun run = runvale(c.args);
+        EXPECT_EQ(run.exitCode, c.exit);
+        for (const auto& [printed, want] : {std::pair{run.out, c.out}, {run.err, c.err}}) {
+            EXPECT_TRUE(want.empty() ? printed.empty() : printed.find(want) != std::string::npos)
+                << printed;
+        }
+    }
+    EXPECT_EQ(readBytes(kept), "keep me");
+    EXPECT_EQ(readBytes(out).substr(0, 7), "\"1.4\"\r\n");
+}
+
+json dumpOf(const std::string& file) {
+    return json::parse(runvale({"--dump", file}).out);  // throws, failing the test, on bad JSON
+}
+
+TEST(Cli, DumpPrintsTheLoadAsJson) {
+    json current = dumpOf(fixture("v1_4.vlz"));
+    ASSERT_EQ(current["rows"].size(), 6u);
+    // Tags of each kind, and a step as its text and key name; --dump detects no device.
+    const json& r = current["rows"][1];
+    EXPECT_EQ(json::array({r["button"], r["device_id"], r["repeat"], r["multiplier"], r["active"],
+                           r["press"][0], r["release"].size()}),
+              json::parse(R"(["2", "{4A1B2C30-7D8E-11EF-8001-444553540000}", true, "1", false,
+                              ["SHIFT + A", "A"], 16])"));
+    current.erase("rows");
+    EXPECT_EQ(current, json::parse(R"({"version": "1.4", "obsolete": false, "state": 0,
+                                       "messages": []})"));
+
+    const json old = dumpOf(fixture("v1_2.vlz"));
+    EXPECT_EQ(old["messages"], json::parse(R"([{"title": "File Format Error", "icon": "exclamation",
+        "text": "Obsolete data found. Please resave this file."}])"));
+    EXPECT_EQ(old["rows"][0]["multiplier"], 1);  // a number, as the old file holds it
+    EXPECT_EQ(old["rows"][0]["press"][1], json::array({"", nullptr}));
+    EXPECT_EQ(dumpOf(fixture("missing.vlz")), json::parse(R"({"messages": [], "error":
+        {"number": 53, "title": "File IO Error", "text": "File not found", "icon": "critical"}})"));
+}
+
 using Env = std::vector<std::pair<std::string, std::string>>;
 
 // A runvale process with no display and `env` added to its environment.
@@ -93,16 +190,12 @@ protected:
 #ifndef HIDLINK_SIM_LIBRARY
         GTEST_SKIP() << "the simulated HID library is not built";
 #else
-        std::filesystem::create_directories(dir_.path("runtime"));
         writeBytes(dir_.path("boards.txt"), "board CLI-BOARD 4 Cli Board\n");
         env_ = {{"VELLORAN_SETTINGS", dir_.path("velloran.ini").string()},
                 {"VELLORAN_HIDLINK", HIDLINK_SIM_LIBRARY},
                 {"HIDLINK_SIM_FILE", dir_.path("boards.txt").string()},
-                {"XDG_RUNTIME_DIR", dir_.path("runtime").string()}};
+                {"XDG_RUNTIME_DIR", dir_.root().string()}};
 #endif
-    }
-    void writeFile(const std::vector<MappingRow>& rows) {
-        writeBytes(file_, serializeConfiguration(rows));
     }
     void press(const std::string& events) {
         std::ofstream(dir_.path("boards.txt"), std::ios::app) << events;
@@ -116,7 +209,7 @@ protected:
 TEST_F(RunTest, AStopDuringALongKeyHoldEndsTheRunAtOnceWithNoKeyDown) {
     writeBytes(dir_.path("velloran.ini"),
                "[CurrentUser]\nSoftware\\Velloran\\config\\KeyHold=5000\n");
-    writeFile({row("CLI-BOARD", 1, {key("A"), key("B")})});
+    writeBytes(file_, serializeConfiguration({row("CLI-BOARD", 1, {key("A"), key("B")})}));
     for (const int signalNumber : {SIGTERM, SIGINT}) {
         writeBytes(dir_.path("boards.txt"), "board CLI-BOARD 4 Cli Board\n");
         Runvale rv({"--output=record", file_}, env_);
@@ -140,12 +233,12 @@ TEST_F(RunTest, AStopDuringALongKeyHoldEndsTheRunAtOnceWithNoKeyDown) {
 }
 
 TEST_F(RunTest, ASecondStartOrAHangUpReloadsTheFileAndAFileThatNoLongerLoadsIsNotPlayed) {
-    writeFile({row("CLI-BOARD", 1, {key("A")}), row("NOT-HERE", 1, {key("C")})});
+    writeBytes(file_, serializeConfiguration({row("CLI-BOARD", 1, {key("A")}), row("NOT-HERE", 1)}));
     Runvale rv({"--output=record", "--virtual-devices", "Cli Pad:6", file_}, env_);
     ASSERT_TRUE(rv.waitForErr("Waiting for device: Pad NOT-HERE [NOT-HERE]")) << rv.err();
 
     // Another name of the same file counts as the same file: that runvale hands over and ends.
-    writeFile({row("CLI-BOARD", 1, {key("B")})});
+    writeBytes(file_, serializeConfiguration({row("CLI-BOARD", 1, {key("B")})}));
     Runvale second({"--output=record", dir_.path("my configs/./Day One.vlz").string()}, env_);
     EXPECT_EQ(second.waitExit(), 0) << second.err();
     EXPECT_NE(second.err().find("Day One.vlz is playing already"), std::string::npos);
