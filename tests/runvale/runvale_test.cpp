@@ -62,7 +62,6 @@ TEST(Cli, EachCommandsExitStatusAndOutput) {
         // Command lines refused before any file is touched.
         {{"--dump", in, "--upgrade", in, kept}, 2, "", "Requires at most 1"},  // one command a run
         {{"--upgrade", in}, 2, "", "--upgrade"},                              // needs IN and OUT
-        {{"--no-such-option"}, 2, "", "--no-such-option"},
         {{"--poll-ms", "0", in}, 2, "", "--poll-ms"},
         {{"--dry-run", in}, 2, "", "--dry-run"},  // no FILE
         {{"--hold-ms", "5", in}, 2, "", "--hold-ms: goes with --dry-run or --replay"},

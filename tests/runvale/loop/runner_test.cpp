@@ -52,10 +52,7 @@ protected:
         runner_->play(table);
     }
     void passes(int n) {
-        for (int i = 0; i < n; ++i) {
-            runner_->pass();
-            clock_.advanceMs(10);
-        }
+        for (int i = 0; i < n; ++i, clock_.advanceMs(10)) runner_->pass();
     }
     // The batches sent since the previous call, without their times: "+1e", "-1e".
     Lines sent() {
