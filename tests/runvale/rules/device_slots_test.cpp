@@ -102,19 +102,6 @@ TEST(DeviceSlots, AReleaseAllOrANewDeviceStartsFromWhatTheEngineHasSeen) {
     EXPECT_EQ(readSlot(slots, 0), (Read{S::NewData, {down(3), up(2)}}));
 }
 
-TEST(MappedDevices, OneEntryPerIdentityInTheOrderOfItsFirstRow) {
-    MappingRow notANumber = row("PAD", 1, {key("A")});
-    notANumber.text = "01";
-    const std::vector<DetectedDevice> devices = mappedDevices(testing::table(
-        {row("STICK", 3), row("PAD", 2), row("stick", 9), notANumber, row("PAD", 1)}));
-    ASSERT_EQ(devices.size(), 2u);
-    EXPECT_EQ(devices[0].identity, "STICK");
-    EXPECT_EQ(devices[0].buttonCount, 9);  // the largest button number, any spelling
-    EXPECT_EQ(devices[0].displayName, "Pad STICK");
-    EXPECT_EQ(devices[1].identity, "PAD");
-    EXPECT_EQ(devices[1].buttonCount, 2);  // "01" is not a button number the compiler reads
-}
-
 TEST(DeviceSlots, DetectionsFillTheSlotsOfTheirIdentityByModeAndANewPlanKeepsThem) {
     DeviceSlots slots;
     slots.plan(testing::table({row("PAD-A", 1), row("PAD-B", 1)}));
@@ -133,10 +120,14 @@ TEST(DeviceSlots, DetectionsFillTheSlotsOfTheirIdentityByModeAndANewPlanKeepsThe
     offer(slots, 1, {"PAD-B"}, DetectionMode::Replace);
     EXPECT_EQ(slots.slot(1).source(), 0);
 
-    // A new plan keeps the device of an identity still mapped, and tells no news of it.
+    // A new plan keeps the device of an identity still mapped, and tells no news of it. One
+    // slot per identity, in the order of its first row, for its largest button number.
     slots.takeEvents();
-    slots.plan(testing::table({row("PAD-B", 5), row("PAD-C", 1)}));
+    MappingRow notANumber = row("PAD-D", 1, {key("A")});
+    notANumber.text = "01";  // not a button number the compiler reads
+    slots.plan(testing::table({row("PAD-B", 3), row("PAD-C", 1), notANumber, row("pad-b", 5)}));
     ASSERT_EQ(slots.size(), 2u);
+    EXPECT_EQ(slots.slot(0).info().identity, "PAD-B");
     EXPECT_FALSE(slots.slot(1).reachable());
     padB->next({down(5)});
     EXPECT_EQ(readSlot(slots, 0), (Read{S::NewData, {down(5)}}));
