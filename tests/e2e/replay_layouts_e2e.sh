@@ -8,99 +8,64 @@
 #
 # Exits 77 (skipped) when Xvfb, xdotool, xev or setxkbmap is missing.
 set -euo pipefail
-
-bin=${1:?usage: replay_layouts_e2e.sh <bin folder> <configuration>}
-config=${2:?usage: replay_layouts_e2e.sh <bin folder> <configuration>}
-for tool in xev setxkbmap; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-here=$(cd "$(dirname "$0")" && pwd)
-# shellcheck source=x_session.sh
-source "$here/x_session.sh"
-
+bin=$1 config=$2
+source "$(dirname "$0")/x_session.sh"
+need xev setxkbmap
 # -noreset: without it the server goes back to us when its last client (setxkbmap) leaves.
 start_x_session -noreset
 
-# Button b goes down at 200*b ms and up 50 ms later; the replay ends at 200*6 ms. (Button 6
-# sends LEFT ARROW with the row's Num Lock off.)
-events="$work/events.txt"
-{
-    echo "device 6 PAD"
-    for b in 1 2 3 4 5; do echo "$((b * 200)) down 1 $b"; echo "$((b * 200 + 50)) up 1 $b"; done
-    echo "1200 end"
-} >"$events"
-
 # Errors as in the dry run: status 2, nothing on standard output.
 echo "0 press 1 1" >"$work/bad.txt"
-status=0
-"$bin/runvale" --replay "$work/bad.txt" "$config" --output record >"$work/out.txt" 2>/dev/null || status=$?
+"$bin/runvale" --replay "$work/bad.txt" "$config" --output record >"$work/out.txt" 2>/dev/null &&
+    status=0 || status=$?
 [ "$status" = 2 ] && [ ! -s "$work/out.txt" ] || fail "a bad script: status $status, '$(cat "$work/out.txt")'"
+
 # SIGINT in the middle of a 5-second hold ends the replay at once, with every key up.
-"$bin/runvale" --replay "$events" "$config" --output record --hold-ms 5000 2>"$work/err.txt" &
-rv_pid=$!
-sleep 0.5
-kill -INT "$rv_pid"
-interrupted=$(date +%s%N)
-wait "$rv_pid" || fail "an interrupted replay ended with $?"
-(( ($(date +%s%N) - interrupted) / 1000000 < 1000 )) || fail "the replay did not stop at SIGINT"
+replay_script 8 1 2 3 4 5 >"$work/events.txt"
+timeout --preserve-status -s INT -k 1 0.5 "$bin/runvale" --replay "$work/events.txt" "$config" \
+    --output record --hold-ms 5000 2>"$work/err.txt" ||
+    fail "an interrupted replay ended with $? (137: it did not stop within 1 s)"
 grep -qx "held keys at exit: none" "$work/err.txt" || fail "interrupted: $(cat "$work/err.txt")"
 
-xev_pid=
-start_logger() {
-    xev -event keyboard -event structure -name velloran-keys >"$work/xev.log" 2>&1 &
-    xev_pid=$!
-    local window=
-    for _ in $(seq 50); do window=$(visible_window '^velloran-keys$'); [ -n "$window" ] && break; sleep 0.1; done
-    [ -n "$window" ] || fail "no xev window"
-    xdotool windowfocus --sync "$window"
-}
-stop_logger() { kill "$xev_pid"; wait "$xev_pid" 2>/dev/null || true; }
-# The keysym names of the key presses xev saw, modifiers left out, on one line.
-pressed() {
-    awk '/^KeyPress/ { p = 1 } p && /keysym/ { sub(/.*keysym 0x[0-9a-f]+, /, ""); sub(/\).*/, "");
-         if ($0 !~ /^(Shift_|Control_|Alt_|Num_Lock)/) printf "%s%s", n++ ? " " : "", $0; p = 0 }' "$work/xev.log"
-}
+stdbuf -oL xev -event keyboard -name velloran-keys >"$work/xev.txt" 2>&1 &
+pids+=($!)
+xdotool windowfocus --sync "$(wait_window '^velloran-keys$')"
+# replay BUTTON...: a replay into the xev window; $pressed is the keysyms it got, modifiers left
+# out. A command in $meanwhile runs beside the replay.
 replay() {
-    "$bin/runvale" --replay "$events" "$config" --output xtest --hold-ms 20 \
+    replay_script 8 "$@" >"$work/events.txt"
+    local mark
+    mark=$(wc -l <"$work/xev.txt")
+    ${meanwhile:-true} &
+    "$bin/runvale" --replay "$work/events.txt" "$config" --output xtest --hold-ms 20 \
         >"$work/out.txt" 2>"$work/err.txt" || fail "runvale ended with $?: $(cat "$work/err.txt")"
     [ ! -s "$work/out.txt" ] || fail "runvale wrote to standard output: $(cat "$work/out.txt")"
+    wait $!
+    sleep 0.2
+    pressed=$(tail -n +"$((mark + 1))" "$work/xev.txt" | awk '/^KeyPress/ { p = 1 } p && /keysym/ {
+        sub(/.*keysym 0x[0-9a-f]+, /, ""); sub(/\).*/, "")
+        if ($0 !~ /^(Shift_|Control_|Alt_|Num_Lock)/) printf "%s%s", n++ ? " " : "", $0; p = 0 }')
 }
+for case in "us|English (US)|z y a 1 A" "de|German|z y a 1 A" "fr|French|z y a ampersand A" \
+    "ru|Russian|Cyrillic_ya Cyrillic_en Cyrillic_ef 1 Cyrillic_EF"; do
+    IFS='|' read -r layout name expected <<<"$case"
+    setxkbmap "$layout"
+    replay 1 2 3 4 5
+    grep -qx "Keyboard layout: $name (X server)" "$work/err.txt" ||
+        fail "$layout: runvale said '$(cat "$work/err.txt")'"
+    [ "$pressed" = "$expected" ] || fail "$layout: the window got '$pressed', not '$expected'"
+done
 
-check() {  # LAYOUT NAME EXPECTED
-    setxkbmap "$1"
-    start_logger
-    replay
-    stop_logger
-    grep -qx "Keyboard layout: $2 (X server)" "$work/err.txt" ||
-        fail "$1: runvale said '$(cat "$work/err.txt")'"
-    [ "$(pressed)" = "$3" ] || fail "$1: the window got '$(pressed)', not '$3'"
-    echo "ok: $1 -> $3"
-}
-check us "English (US)" "z y a 1 A"
-check de German "z y a 1 A"
-check fr French "z y a ampersand A"
-check ru Russian "Cyrillic_ya Cyrillic_en Cyrillic_ef 1 Cyrillic_EF"
-
-# Num Lock on before the replay: the row's Num Lock off turns it off, so LEFT ARROW (the keypad 4
-# key) arrives as the arrow.
+# Num Lock on before the replay: button 6's row has Num Lock off, which turns it off, so its
+# LEFT ARROW (the keypad 4 key) arrives as the arrow.
 setxkbmap us
 xdotool key Num_Lock
-{ echo "device 6 PAD"; echo "200 down 1 6"; echo "250 up 1 6"; echo "400 end"; } >"$work/left.txt"
-start_logger
-"$bin/runvale" --replay "$work/left.txt" "$config" --output xtest 2>/dev/null || fail "LEFT: $?"
-stop_logger
-[ "$(pressed)" = "KP_Left" ] || fail "Num Lock: the window got '$(pressed)', not KP_Left"
+replay 6
+[ "$pressed" = "KP_Left" ] || fail "Num Lock: the window got '$pressed', not KP_Left"
 
 # "Z" at 200 ms and again at 1000 ms, with a switch to German between them: the second goes to
 # the key that types z on German, where the us key of Z types y.
-{ echo "device 6 PAD"; echo "200 down 1 1"; echo "250 up 1 1"; echo "1000 down 1 1"
-  echo "1050 up 1 1"; echo "1200 end"; } >"$events"
-setxkbmap us
-start_logger
-(sleep 0.6 && setxkbmap de) &
-switch_pid=$!
-replay
-wait "$switch_pid"
-stop_logger
-[ "$(pressed)" = "z z" ] || fail "switch: the window got '$(pressed)', not 'z z'"
+switch_to_german() { sleep 0.6 && setxkbmap de; }
+meanwhile=switch_to_german replay 1 - - - 1
+[ "$pressed" = "z z" ] || fail "switch: the window got '$pressed', not 'z z'"
 echo "PASS: keys follow the X server's layout, also after a switch during a replay"

@@ -4,23 +4,39 @@
 #include <QAbstractButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fstream>
 #include <memory>
 
 #include "common/boxes.h"
 #include "common/desktop.h"
 #include "common/dialogs.h"
+#include "file_format/configuration_file.h"
 #include "fs/posix_file_system.h"
 #include "shell/main_window.h"
 #include "store/ini_settings_store.h"
+#include "table/default_rows.h"
 
 namespace velloran::testing {
 
-// A pad with `buttons` buttons.
-inline DeviceInventory padInventory(int buttons = 2) {
+inline DeviceInventory inventoryOf(std::initializer_list<DetectedDevice> devices) {
     DeviceInventory inventory;
-    inventory.add(DetectedDevice{DeviceKind::Joystick, buttons, "PAD-1", "Pad"});
+    for (const DetectedDevice& d : devices) inventory.add(d);
     return inventory;
 }
+
+// A pad with `buttons` buttons.
+inline DeviceInventory padInventory(int buttons = 2) {
+    return inventoryOf({{DeviceKind::Joystick, buttons, "PAD-1", "Pad"}});
+}
+
+inline const DetectedDevice kPad{DeviceKind::Joystick, 4, "PAD-1", "Pad"};
+
+// One row of a configuration file written by a test.
+struct FileRow {
+    int button;
+    const char* description;
+    const DetectedDevice* device = &kPad;
+};
 
 // The text shown in a cell of the window's table.
 inline QString cell(const MainWindow& w, int row, int column) {
@@ -35,9 +51,7 @@ inline QPoint cellCentre(const MainWindow& w, int row, int column) {
 // A press and release on a cell, as the window system delivers a click.
 inline void clickCell(const MainWindow& w, int row, int column,
                       Qt::MouseButton button = Qt::LeftButton) {
-    QWidget* viewport = w.controls().listView3->viewport();
-    QTest::mousePress(viewport, button, {}, cellCentre(w, row, column));
-    QTest::mouseRelease(viewport, button, {}, cellCentre(w, row, column));
+    QTest::mouseClick(w.controls().listView3->viewport(), button, {}, cellCentre(w, row, column));
 }
 
 inline QAbstractButton* commandButton(const MainWindow& w, const char* name) {
@@ -67,8 +81,20 @@ public:
         const std::string root = dir.path().toStdString();
         return {root + "/data/", root + "/share/", root + "/bin/"};
     }
-    std::string configFolder() const { return paths().defaultConfigFolder(); }
-    std::string settingsFile() const { return IniSettingsStore::defaultFilePath(); }
+    std::string temp(const char* name) const {
+        return dir.filePath(QString::fromLatin1(name)).toStdString();
+    }
+    // Writes a configuration file of these rows into the test's folder; its path.
+    std::string write(const char* name, const std::vector<FileRow>& rows) const {
+        std::vector<MappingRow> table;
+        for (const FileRow& r : rows) {
+            const ButtonEntry button{r.button, r.device->displayName, r.device->identity};
+            table.push_back(defaultRow(button, colour::ActiveRow));
+            table.back().cell(col::Description).text = r.description;
+        }
+        std::ofstream(temp(name), std::ios::binary) << serializeConfiguration(table);
+        return temp(name);
+    }
 
     // Builds the window and loads it as the program does.
     MainWindow& start(DeviceInventory devices = padInventory(), std::string_view commandLine = {}) {
@@ -78,11 +104,15 @@ public:
         window->Form_Load(commandLine);
         return *window;
     }
-
-    template <class T>
-    T* find(const char* name) const {
-        return window->findChild<T*>(QString::fromLatin1(name));
+    // Started, shown and active.
+    MainWindow& shown(DeviceInventory devices = padInventory(), std::string_view commandLine = {}) {
+        start(std::move(devices), commandLine);
+        window->show();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.get())) qFatal("the window never became active");
+        return *window;
     }
+
     QAction* action(const char* name) const {
         return window->menus().toolbar->findChild<QAction*>(QString::fromLatin1(name));
     }

@@ -24,23 +24,19 @@ bool registerGuiTest(const std::string& name, GuiTestFactory factory) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    auto& tests = velloran::testing::tests();
+    const auto& tests = velloran::testing::tests();
     // The first argument names the test; the rest go to QtTest.
-    std::vector<char*> rest{argv[0]};
-    std::string only;
-    if (argc > 1 && argv[1][0] != '-') {
-        only = argv[1];
-        if (!tests.contains(only)) {
-            std::fprintf(stderr, "no widget test named %s\n", argv[1]);
-            return 2;
-        }
+    const std::string only = argc > 1 && argv[1][0] != '-' ? argv[1] : "";
+    if (!only.empty() && !tests.contains(only)) {
+        std::fprintf(stderr, "no widget test named %s\n", argv[1]);
+        return 2;
     }
-    for (int i = only.empty() ? 1 : 2; i < argc; ++i) rest.push_back(argv[i]);
+    std::vector<char*> rest{argv[0]};
+    rest.insert(rest.end(), argv + (only.empty() ? 1 : 2), argv + argc);
     int failures = 0;
     for (const auto& [name, make] : tests) {
         if (!only.empty() && name != only) continue;
-        const std::unique_ptr<QObject> test = make();
-        failures += QTest::qExec(test.get(), static_cast<int>(rest.size()), rest.data());
+        failures += QTest::qExec(make().get(), static_cast<int>(rest.size()), rest.data());
     }
     return failures;
 }

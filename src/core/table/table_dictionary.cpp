@@ -4,10 +4,6 @@
 
 namespace velloran {
 
-namespace {
-
-}  // namespace
-
 MappingTable& TableDictionary::registerTemplate(std::string_view key) {
     const std::size_t sameKeyAt = positionOfKey(key);
     if (sameKeyAt != kNone && entries_[sameKeyAt].index != kTemplateIndex) {

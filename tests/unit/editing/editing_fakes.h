@@ -2,10 +2,8 @@
 // A window around the table that writes down what it was asked to do.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "common/rows.h"
 #include "editing/table_editing.h"
@@ -14,40 +12,30 @@ namespace velloran::testing {
 
 class FakeHost : public TableEditingHost {
 public:
-    // Every call in order: "modified", "commands", "lock 144 on", "feedback", "repaint", "focus",
-    // "menu", "editor 2", "remove", "guard on", "guard off".
-    std::vector<std::string> calls;
+    // Every call in order, comma-separated: "modified", "commands", "lock 144 on", "feedback",
+    // "repaint", "focus", "menu", "editor 2", "remove", "guard on", "guard off".
+    std::string log;
     std::optional<int> guardFailure;
 
-    void markModified() override { calls.push_back("modified"); }
-    void refreshCommandStates() override { calls.push_back("commands"); }
+    void markModified() override { note("modified"); }
+    void refreshCommandStates() override { note("commands"); }
     void setLockKey(std::uint16_t key, bool on) override {
-        calls.push_back("lock " + std::to_string(key) + (on ? " on" : " off"));
+        note("lock " + std::to_string(key) + (on ? " on" : " off"));
     }
-    void clearFeedback() override { calls.push_back("feedback"); }
-    void repaintTable() override { calls.push_back("repaint"); }
-    void focusTable() override { calls.push_back("focus"); }
-    void showContextMenu() override { calls.push_back("menu"); }
-    void openDescriptionEditor(int row) override {
-        calls.push_back("editor " + std::to_string(row));
-    }
-    void removeItems() override { calls.push_back("remove"); }
+    void clearFeedback() override { note("feedback"); }
+    void repaintTable() override { note("repaint"); }
+    void focusTable() override { note("focus"); }
+    void showContextMenu() override { note("menu"); }
+    void openDescriptionEditor(int row) override { note("editor " + std::to_string(row)); }
+    void removeItems() override { note("remove"); }
     std::optional<int> installKeyboardGuard() override {
-        calls.push_back("guard on");
+        note("guard on");
         return guardFailure;
     }
-    void removeKeyboardGuard() override { calls.push_back("guard off"); }
+    void removeKeyboardGuard() override { note("guard off"); }
 
-    int count(const std::string& call) const {
-        return static_cast<int>(std::count(calls.begin(), calls.end(), call));
-    }
-    std::vector<std::string> locks() const {
-        std::vector<std::string> out;
-        for (const std::string& c : calls) {
-            if (c.rfind("lock ", 0) == 0) out.push_back(c);
-        }
-        return out;
-    }
+private:
+    void note(const std::string& call) { log += (log.empty() ? "" : ", ") + call; }
 };
 
 // State, table and host in one place, for the handlers.

@@ -2,201 +2,122 @@
 
 #include "common/boxes.h"
 
-#include "editing_fakes.h"
 #include "editing/recording.h"
 #include "editing/recording_keyboard_guard.h"
+#include "editing_fakes.h"
 
 namespace velloran {
 namespace {
 
 using testing::Desk;
 
-// The decoder's view of an editor: writes go into the table as the main window would write them.
-class TableDecodeHost : public KeyDecodeHost {
-public:
-    explicit TableDecodeHost(Desk& d) : desk(d), state(d.state), table(d.table) {}
-    Desk& desk;
-    TableEditingState& state;
-    MappingTable& table;
-    int marks = 0;
-
-    bool testOutputVisible() const override { return false; }
-    bool recording() const override { return desk.recording; }
-    bool testing() const override { return desk.testing; }
-    int currentColumn() const override { return state.currentColumn; }
-    std::string testOutputText() const override { return {}; }
-    void clearFeedback() override {}
-    void setTestOutput(std::string) override {}
-    void writeStep(int column, const KeyStep& step) override {
-        writeRecordedStep(table, column, step);
-    }
-    void markModified() override { ++marks; }
-};
-
-TEST(RecordMode, StartingWithoutAStepColumnMarksNoHeader) {
-    Desk d(2);
-    d.table.selected = 1;
-    testing::ScriptedBoxes boxes;
-    Rec_Mappings(d.editing(), boxes);
-    EXPECT_TRUE(d.recording);
-    EXPECT_EQ(d.state.recPicture, "rec_on");
-    EXPECT_EQ(d.state.stepHeaders, StepHeaderImages{});
-    EXPECT_EQ(d.table.row(1).colour, colour::RecordingSelectedRow);
-    EXPECT_EQ(d.host.calls,
-              (std::vector<std::string>{"feedback", "lock 144 off", "lock 20 off", "lock 145 off",
-                                        "repaint", "focus", "guard on", "commands"}));
-    EXPECT_EQ(boxes.shown, (std::vector<Message>{Message{Icon::Information, "Keyboard Hook Active",
-                                                         "CTRL + ESC, ALT + ESC and ALT + TAB are "
-                                                         "blocked."}}));
-}
-
-TEST(RecordMode, StartingOnAStepColumnMarksItsHeader) {
-    Desk d(2);
-    d.state.currentColumn = col::FirstPress;
-    testing::ScriptedBoxes boxes;
-    Rec_Mappings(d.editing(), boxes);
-    EXPECT_EQ(d.state.stepHeaders.at(10), header_image::Recording);
-    EXPECT_EQ(d.state.stepHeaders.at(11), header_image::Idle);
-}
-
-TEST(RecordMode, AGuardFailureIsReportedAndRecordingGoesOn) {
-    Desk d(1);
-    d.host.guardFailure = 1400;
-    testing::ScriptedBoxes boxes;
-    Rec_Mappings(d.editing(), boxes);
-    EXPECT_TRUE(d.recording);
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, "Failed to install low-level keyboard hook - 1400");
-}
-
-TEST(RecordMode, StoppingResetsColumnHeadersAndSelectionColour) {
-    Desk d(2);
-    d.table.selected = 0;
-    d.state.currentColumn = 25;
-    testing::ScriptedBoxes boxes;
-    Rec_Mappings(d.editing(), boxes);
-    ListView3_MouseUp(d.editing(), MouseButton::Left, TableHit{0, 40});
-    ASSERT_EQ(d.state.stepHeaders.at(41), header_image::Recording);
-    d.host.calls.clear();
-
-    Rec_Mappings(d.editing(), boxes);
-    EXPECT_FALSE(d.recording);
-    EXPECT_EQ(d.state.recPicture, "rec_off");
-    EXPECT_EQ(d.state.currentColumn, 0);
-    EXPECT_EQ(d.state.stepHeaders, StepHeaderImages{});
-    EXPECT_EQ(d.table.row(0).colour, colour::SelectedRow);
-    EXPECT_EQ(d.host.calls.front(), "feedback");
-    EXPECT_EQ(d.host.count("guard off"), 1);
-    EXPECT_EQ(d.host.calls.back(), "commands");
-    EXPECT_EQ(boxes.shown.size(), 1u);  // only the start's box
-}
-
-// Record mode on row 1 with `column` current, keys decoded into the table.
-struct Recorder {
-    Desk d{2};
-    TableDecodeHost decoder{d};
-    explicit Recorder(int column) {
-        d.recording = true;
-        d.table.selected = 1;
-        d.state.currentColumn = column;
-    }
-    void type(std::uint16_t key, int mask = 0) { previewKeyDown(decoder, key, mask); }
-    const Cell& cell(int column) const { return d.table.row(1).cell(column); }
-};
-
-TEST(Recording, TheLastKeyTypedIsTheCellsStep) {
-    Recorder r(12);
-    r.type('A');
-    r.type('B', modifier::Shift);
-    EXPECT_EQ(r.cell(12), (Cell{"SHIFT + B", Tag::text("B")}));
-    EXPECT_EQ(r.cell(13), (Cell{" ", Tag::text(" ")}));
-    EXPECT_EQ(r.decoder.marks, 2);
-}
-
-TEST(Recording, KeysOutsideAStepColumnWriteNothing) {
-    Recorder r(0);
-    const MappingRow before = r.d.table.row(1);
-    r.type('A');
-    r.d.state.currentColumn = col::Description;
-    r.type('A');
-    EXPECT_TRUE(r.d.table.row(1).sameContent(before));
-    EXPECT_EQ(r.decoder.marks, 2);
-}
-
-TEST(Recording, DeleteIsRecordedNotRemoveItems) {
-    Recorder r(9);
-    r.type(46);
-    ListView3_KeyUp(r.d.editing(), 46);
-    EXPECT_EQ(r.cell(9), (Cell{"DELETE", Tag::text("DELETE")}));
-    EXPECT_EQ(r.d.host.count("remove"), 0);
-}
-
-TEST(Recording, KeysAreNotDecodedOutsideRecordAndTestModes) {
-    Recorder r(9);
-    r.d.recording = false;
-    r.type('A');
-    EXPECT_EQ(r.decoder.marks, 0);
-    r.d.testing = true;
-    r.type('A');
-    EXPECT_EQ(r.decoder.marks, 0);  // decoded, but nothing is written or marked while testing
-    EXPECT_EQ(r.cell(9).text, " ");
-}
-
-TEST(KeyboardGuard, BlocksTheWindowSwitchingCombinations) {
+TEST(RecordMode, SwitchesTheGuardTheRowColourAndTheCurrentStepHeader) {
+    const Message active{Icon::Information, "Keyboard Hook Active",
+                         "CTRL + ESC, ALT + ESC and ALT + TAB are blocked."};
+    const Message failed{Icon::None, "Velloran",
+                         "Failed to install low-level keyboard hook - 1400"};
+    const char* const on =
+        "feedback, lock 144 off, lock 20 off, lock 145 off, repaint, focus, guard on, commands";
     struct Case {
-        GuardKeyEvent event;
-        const char* feedback;
+        bool wasRecording;
+        int column;
+        std::optional<int> guardFailure;
+        std::vector<Message> boxes;
+        int header;  // the one step header with the recording picture afterwards (0: none)
+        const char* log;
     };
     const Case cases[] = {
-        {{27, false, true, false}, "CTRL + ESC blocked"},
-        {{27, true, true, true}, "CTRL + ESC blocked"},
-        {{9, false, false, true}, "ALT + TAB blocked"},
-        {{9, true, true, true}, "ALT + TAB blocked"},
-        {{27, false, false, true}, "ALT + ESC blocked"},
+        {false, col::FirstPress, {}, {active}, 10, on},
+        {false, 0, 1400, {failed}, 0, on},
+        {true, col::LastStep, {}, {}, 0, "feedback, feedback, repaint, guard off, commands"},
     };
     for (const Case& c : cases) {
-        const GuardDecision d = keyboardGuardDecision(c.event);
-        EXPECT_EQ(d.action, GuardDecision::Action::Block) << c.feedback;
-        EXPECT_EQ(d.feedback, c.feedback);
-        EXPECT_TRUE(d.swallowed());
+        Desk d(2);
+        d.recording = c.wasRecording;
+        d.state.recPicture = c.wasRecording ? kRecOnPicture : kRecOffPicture;
+        d.state.currentColumn = c.column;
+        if (c.wasRecording) d.state.stepHeaders.set(c.column + 1, header_image::Recording);
+        d.host.guardFailure = c.guardFailure;
+        d.table.selected = 1;
+        d.table.row(1).colour = colour::RecordingSelectedRow;
+        testing::ScriptedBoxes boxes;
+        Rec_Mappings(d.editing(), boxes);
+        EXPECT_EQ(d.recording, !c.wasRecording);
+        EXPECT_EQ(d.state.recPicture, c.wasRecording ? "rec_off" : "rec_on");
+        EXPECT_EQ(d.state.currentColumn, c.wasRecording ? 0 : c.column);
+        EXPECT_EQ(d.table.row(1).colour,
+                  c.wasRecording ? colour::SelectedRow : colour::RecordingSelectedRow);
+        EXPECT_EQ(d.host.log, c.log);
+        EXPECT_EQ(boxes.shown, c.boxes);
+        StepHeaderImages headers;
+        if (c.header != 0) headers.set(c.header, header_image::Recording);
+        EXPECT_EQ(d.state.stepHeaders, headers);
     }
 }
 
-TEST(KeyboardGuard, HandsNavigationKeysToTheDecoderWithTheirModifiers) {
-    for (const std::uint16_t key :
-         std::initializer_list<std::uint16_t>{9, 36, 35, 33, 34, 38, 40, 37, 39}) {
-        for (int mask = 0; mask < 8; ++mask) {
-            if (key == 9 && (mask & modifier::Alt)) continue;  // ALT + TAB is blocked
-            const GuardKeyEvent e{key, (mask & modifier::Shift) != 0, (mask & modifier::Ctrl) != 0,
-                                  (mask & modifier::Alt) != 0};
-            EXPECT_EQ(keyboardGuardDecision(e),
-                      (GuardDecision{GuardDecision::Action::Decode, {}, mask}))
-                << key << " " << mask;
+// The decoder's view of the editor: steps go into the desk's table, and the test output window
+// is open and counts the lines it is given.
+struct DecodeHost : KeyDecodeHost {
+    explicit DecodeHost(Desk& desk) : d(desk) {}
+    Desk& d;
+    int outputs = 0;
+
+    bool testOutputVisible() const override { return true; }
+    bool recording() const override { return d.recording; }
+    bool testing() const override { return d.testing; }
+    int currentColumn() const override { return d.state.currentColumn; }
+    std::string testOutputText() const override { return {}; }
+    void clearFeedback() override {}
+    void setTestOutput(std::string) override { ++outputs; }
+    void writeStep(int c, const KeyStep& s) override { writeRecordedStep(d.table, c, s); }
+    void markModified() override {}
+};
+
+// A key typed with step 30 current on row 1, selected unless the mode is 'N'.
+TEST(RecordedKeys, TheGuardAndThePreviewDecodeKeysIntoTheCurrentStep) {
+    using A = GuardDecision::Action;
+    struct Case {
+        bool guard;           // through the keyboard guard, else the main window's preview
+        char mode;            // 'R' recording, 'N' recording without a selected row, 'T' testing
+        GuardKeyEvent event;  // key, SHIFT, CTRL, ALT
+        GuardDecision want;
+        bool written;  // to step 30
+        int outputs;   // lines given to the test output window
+    };
+    const Case cases[] = {
+        {true, 'R', {27, true, true, true}, {A::Block, "CTRL + ESC blocked", 0}, false, 0},
+        {true, 'R', {9, true, true, true}, {A::Block, "ALT + TAB blocked", 0}, false, 0},
+        {true, 'R', {27, false, false, true}, {A::Block, "ALT + ESC blocked", 0}, false, 0},
+        {true, 'R', {9, false, true, false}, {A::Decode, {}, modifier::Ctrl}, true, 0},
+        {true, 'R', {33, true, true, true}, {A::Decode, {}, 7}, true, 0},
+        {true, 'R', {40, true, false, false}, {A::Decode, {}, modifier::Shift}, true, 0},
+        {true, 'R', {32, false, false, true}, {}, false, 0},  // either side of PAGE UP .. DOWN
+        {true, 'R', {41}, {}, false, 0},
+        {false, 'R', {'B'}, {}, true, 0},
+        {false, 'N', {'B'}, {}, false, 0},
+        {false, 'T', {'B'}, {}, false, 1},
+        {false, ' ', {'B'}, {}, false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.event.virtualKey) + " " + c.mode);
+        Desk d(2);
+        DecodeHost decoder(d);
+        d.recording = c.mode == 'R' || c.mode == 'N';
+        d.testing = c.mode == 'T';
+        d.table.selected = c.mode == 'N' ? -1 : 1;
+        d.state.currentColumn = 30;
+        if (c.guard) {
+            EXPECT_EQ(guardKeyEvent(c.event, decoder), c.want);
+        } else {
+            previewKeyDown(decoder, c.event.virtualKey, 0);
         }
+        EXPECT_EQ(d.table.row(1).cell(30).text != " ", c.written);
+        EXPECT_EQ(decoder.outputs, c.outputs);
     }
-}
-
-TEST(KeyboardGuard, PassesEverythingElseOn) {
-    for (const GuardKeyEvent e : {GuardKeyEvent{27, true, false, false}, GuardKeyEvent{27},
-                                  GuardKeyEvent{46}, GuardKeyEvent{'A', false, true, true},
-                                  GuardKeyEvent{18, false, false, true}, GuardKeyEvent{45}}) {
-        EXPECT_FALSE(keyboardGuardDecision(e).swallowed()) << e.virtualKey;
-    }
-}
-
-TEST(KeyboardGuard, NavigationKeyIsRecordedOnDownAndAgainOnUp) {
-    Recorder r(30);
-    const GuardKeyEvent tab{9, false, true, false};
-    for (int event = 0; event < 2; ++event) {  // key-down, then key-up
-        EXPECT_TRUE(guardKeyEvent(tab, r.decoder).swallowed());
-        EXPECT_EQ(r.cell(30), (Cell{"CTRL + TAB", Tag::text("TAB")}));
-    }
-    EXPECT_EQ(r.decoder.marks, 2);
-
-    EXPECT_FALSE(guardKeyEvent(GuardKeyEvent{'Q'}, r.decoder).swallowed());
-    EXPECT_EQ(guardKeyEvent(GuardKeyEvent{9, false, false, true}, r.decoder).feedback,
-              "ALT + TAB blocked");
-    EXPECT_EQ(r.decoder.marks, 2);
+    Desk d(1);
+    d.table.selected = 0;
+    writeRecordedStep(d.table, 12, KeyStep{"SHIFT + B", "B"});
+    EXPECT_EQ(d.table.row(0).cell(12), (Cell{"SHIFT + B", Tag::text("B")}));
 }
 
 }  // namespace

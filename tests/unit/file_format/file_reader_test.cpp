@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "common/files.h"
 #include "common/fixtures.h"
 #include "file_format/configuration_file.h"
 
@@ -12,7 +13,6 @@ namespace {
 using testing::readFixture;
 
 constexpr const char* kYoke = "{4A1B2C30-7D8E-11EF-8001-444553540000}";
-constexpr const char* kBoard = "HID#VID_1D50&PID_6102&SN_00417";
 
 // The yoke is present with two buttons, the board with 32; the pedals are not connected.
 DeviceInventory devices() {
@@ -45,12 +45,9 @@ void expectFollowUp(const LoadedConfiguration& c, LoadFailure::FollowUp followUp
     EXPECT_EQ(c.failure->followUp, followUp);
     EXPECT_EQ(c.state, state);
 }
-void expectCorruptFileQuestion(const LoadedConfiguration& c) {
-    expectFollowUp(c, LoadFailure::FollowUp::AskDeleteFile, 2);
-}
 
-void expectStep(const MappingRow& row, int column, const std::string& text, const Tag& tag) {
-    EXPECT_EQ(row.cell(column), (Cell{text, tag})) << "column " << column;
+Cell cell(const char* text, const Tag& tag) {
+    return Cell{text, tag};
 }
 
 TEST(ConfigurationReader, CurrentVersionFillsEveryColumnAndMarksRows) {
@@ -59,30 +56,29 @@ TEST(ConfigurationReader, CurrentVersionFillsEveryColumnAndMarksRows) {
     EXPECT_FALSE(c.obsolete);
     EXPECT_EQ(c.state, 0);
     ASSERT_EQ(c.rows.size(), 6u);
-
     const MappingRow& flaps = c.rows[1];
-    expectStep(flaps, col::DeviceId, "Flight Yoke", Tag::text(kYoke));
-    expectStep(flaps, col::Repeat, "On", Tag::boolean(true));
-    expectStep(flaps, col::Multiplier, "1X", Tag::text("1"));
+    EXPECT_EQ(flaps.cell(col::DeviceId), cell("Flight Yoke", Tag::text(kYoke)));
+    EXPECT_EQ(flaps.cell(col::Repeat), cell("On", Tag::boolean(true)));
+    EXPECT_EQ(flaps.cell(col::Multiplier), cell("1X", Tag::text("1")));
     EXPECT_EQ(flaps.cell(col::Description).text, "Flaps down");
-    expectStep(flaps, col::FirstPress + 1, "A", Tag::text("A"));
-    expectStep(flaps, col::FirstRelease, "CTRL + Z", Tag::text("Z"));
-    expectStep(c.rows[5], col::ScrollLock, "On", Tag::boolean(true));
-    expectStep(c.rows[5], col::FirstPress + 2, "SHIFT + ", Tag::text(" "));
-
+    EXPECT_EQ(flaps.cell(col::FirstPress + 1), cell("A", Tag::text("A")));
+    EXPECT_EQ(flaps.cell(col::FirstRelease), cell("CTRL + Z", Tag::text("Z")));
+    EXPECT_EQ(c.rows[5].cell(col::ScrollLock), cell("On", Tag::boolean(true)));
+    EXPECT_EQ(c.rows[5].cell(col::FirstPress + 2), cell("SHIFT + ", Tag::text(" ")));
     // Present device within its button count; button above the count; device missing; a device
     // identity matched without regard to case.
     for (const auto& [index, active] : {std::pair{0, true}, {2, false}, {3, false}, {4, true}}) {
         const MappingRow& row = c.rows[static_cast<std::size_t>(index)];
-        EXPECT_EQ(row.active(), active) << "row " << index;
-        EXPECT_EQ(row.colour, active ? colour::ActiveRow : colour::InactiveRow) << "row " << index;
+        EXPECT_EQ(row.colour, active ? colour::ActiveRow : colour::InactiveRow) << index;
     }
 }
 
-// Older files load with the obsolete-data notice, state "changed", and the lock flags off.
+// Older files load with the obsolete-data notice, state "changed", and the lock flags off; 1.1
+// and unknown versions read six records a row.
 TEST(ConfigurationReader, OlderVersionsLoadTheirRecordsIntoTheCurrentColumns) {
-    for (const auto& [name, version, rows] :
-         {std::tuple{"v1_3.vlz", "1.3", 3u}, {"v1_2.vlz", "1.2", 3u}, {"v1_1.vlz", "1.1", 2u}}) {
+    for (const auto& [name, version, rows, press, key] :
+         {std::tuple{"v1_3.vlz", "1.3", 3u, "G", "G"}, {"v1_2.vlz", "1.2", 3u, "SHIFT + A", "A"},
+          {"v1_1.vlz", "1.1", 2u, "SHIFT + A", "A"}}) {
         const auto c = parseConfiguration(readFixture(name), devices());
         ASSERT_FALSE(c.failure) << name;
         EXPECT_EQ(c.version, version);
@@ -90,25 +86,15 @@ TEST(ConfigurationReader, OlderVersionsLoadTheirRecordsIntoTheCurrentColumns) {
         EXPECT_EQ(c.state, 16) << name;
         ASSERT_EQ(c.rows.size(), rows) << name;
         for (const MappingRow& row : c.rows) EXPECT_FALSE(row.flag(col::CapsLock)) << name;
+        EXPECT_EQ(c.rows[0].cell(col::FirstPress), cell(press, Tag::text(key))) << name;
     }
-    // 1.3: every step of both macros.
     const auto v13 = parseConfiguration(readFixture("v1_3.vlz"), devices());
-    expectStep(v13.rows[1], col::FirstRelease, "CTRL + Z", Tag::text("Z"));
+    EXPECT_EQ(v13.rows[1].cell(col::FirstRelease), cell("CTRL + Z", Tag::text("Z")));
     // 1.2: one key a macro, in the first press and release steps; the rest left empty.
     const auto v12 = parseConfiguration(readFixture("v1_2.vlz"), devices());
-    const MappingRow& flaps = v12.rows[0];
-    expectStep(flaps, col::FirstPress, "SHIFT + A", Tag::text("A"));
-    expectStep(flaps, col::FirstRelease, "A", Tag::text("A"));
-    expectStep(flaps, col::FirstRelease + 1, "", Tag());
-    expectStep(v12.rows[1], col::FirstRelease, " ", Tag::text(""));  // "True": no key code
-}
-
-TEST(ConfigurationReader, Version11AndUnknownVersionsReadSixRecordsARow) {
-    const auto c = parseConfiguration(readFixture("v1_1.vlz"), devices());
-    ASSERT_EQ(c.rows.size(), 2u);
-    expectStep(c.rows[0], col::FirstPress, "SHIFT + A", Tag::text("A"));
-    EXPECT_EQ(c.rows[1].cell(col::Description).text, "Gear");
-
+    EXPECT_EQ(v12.rows[0].cell(col::FirstRelease), cell("A", Tag::text("A")));
+    EXPECT_EQ(v12.rows[0].cell(col::FirstRelease + 1), cell("", Tag()));
+    EXPECT_EQ(v12.rows[1].cell(col::FirstRelease), cell(" ", Tag::text("")));  // no key code
     for (const char* version : {"\"1.40\"", "#TRUE#"}) {
         const std::string file =
             records({version, "\"7\"", "\"Pad\"", "\"pad\"", "\"B\"", "\"B\"", "\"Brake\""});
@@ -119,56 +105,59 @@ TEST(ConfigurationReader, Version11AndUnknownVersionsReadSixRecordsARow) {
     }
 }
 
-// An unquoted version record is current too.
-TEST(ConfigurationReader, ButtonNumbersOutsideOneTo512AreDropped) {
+// Rows whose button is not a number from 1 to 512 are dropped; flag tags keep the kind of their
+// record; an unquoted version record is current too.
+TEST(ConfigurationReader, ButtonNumbersOutsideOneTo512AreDroppedAndFlagsKeepTheirKind) {
     std::string file = records({"1.4"});
-    for (const char* button : {"\"1\"", "\"0\"", "\"513\"", "-2", "", "#TRUE#", "\"512\"", "3"}) {
-        file += block14(button);
-    }
+    for (const char* button : {"\"0\"", "\"513\"", "-2", "", "#TRUE#"}) file += block14(button);
+    file += block14("\"1\"", "\"True\"") + block14("\"512\"", "\" false \"") +
+            block14("3", "-1") + block14("\"4\"", "");
     const auto c = parseConfiguration(file, devices());
     ASSERT_FALSE(c.failure);
-    ASSERT_EQ(c.rows.size(), 3u);
     EXPECT_FALSE(c.obsolete);
+    ASSERT_EQ(c.rows.size(), 4u);
+    const Cell repeats[] = {{"On", Tag::text("True")}, {"Off", Tag::text(" false ")},
+                            {"On", Tag::number(-1)}, {"Off", Tag()}};
+    for (std::size_t r = 0; r < 4; ++r) EXPECT_EQ(c.rows[r].cell(col::Repeat), repeats[r]) << r;
     EXPECT_EQ(c.rows[1].text, "512");
 }
 
-TEST(ConfigurationReader, FlagTagsKeepTheKindOfTheirRecord) {
-    struct Case {
-        const char* record;
-        const char* text;
-        Tag tag;
-    };
-    for (const Case& k : {Case{"\"True\"", "On", Tag::text("True")},
-                          Case{"\" false \"", "Off", Tag::text(" false ")},
-                          Case{"-1", "On", Tag::number(-1)}, Case{"", "Off", Tag()}}) {
-        const auto c =
-            parseConfiguration(records({"\"1.4\""}) + block14("\"1\"", k.record), devices());
-        ASSERT_EQ(c.rows.size(), 1u) << k.record;
-        EXPECT_EQ(c.rows[0].cell(col::Repeat), (Cell{k.text, k.tag})) << k.record;
+// Empty or cut-short files ask to delete the file; a non-numeric button or a bad flag is a type
+// mismatch.
+TEST(ConfigurationReader, BrokenFilesFailWithTheirFollowUp) {
+    using FollowUp = LoadFailure::FollowUp;
+    for (const std::string& file : {std::string(), readFixture("truncated.vlz"),
+                                    readFixture("not_a_config.txt"),
+                                    readFixture("v1_4.vlz") + "\r\n"}) {  // one more record
+        expectFollowUp(parseConfiguration(file, devices()), FollowUp::AskDeleteFile, 2);
     }
-}
+    EXPECT_EQ(parseConfiguration(readFixture("truncated.vlz"), devices()).rows.size(), 2u);
 
-TEST(ConfigurationReader, EmptyOrCutShortFilesAskToDeleteTheFile) {
-    expectCorruptFileQuestion(parseConfiguration("", devices()));
-
-    const auto truncated = parseConfiguration(readFixture("truncated.vlz"), devices());
-    expectCorruptFileQuestion(truncated);
-    EXPECT_EQ(truncated.rows.size(), 2u);  // the rows before the cut
-
-    expectCorruptFileQuestion(parseConfiguration(readFixture("not_a_config.txt"), devices()));
-
-    // A trailing blank line is one more (empty) record: the next block is cut short.
-    expectCorruptFileQuestion(parseConfiguration(readFixture("v1_4.vlz") + "\r\n", devices()));
-}
-
-TEST(ConfigurationReader, NonNumericButtonOrBadFlagIsATypeMismatch) {
     const std::string head = records({"\"1.4\""}) + block14("\"1\"");
     const auto button = parseConfiguration(head + block14("\"twelve\""), devices());
-    expectFollowUp(button, LoadFailure::FollowUp::None, 0);
+    expectFollowUp(button, FollowUp::None, 0);
     EXPECT_EQ(button.failure->box.text, " 13  Type mismatch in sub open_click.");
     EXPECT_EQ(button.rows.size(), 1u);
     expectFollowUp(parseConfiguration(head + block14("\"2\"", "\"maybe\""), devices()),
-                   LoadFailure::FollowUp::None, 0);
+                   FollowUp::None, 0);
+}
+
+TEST(LoadConfiguration, ReadErrorsDecideTheFollowUp) {
+    using FollowUp = LoadFailure::FollowUp;
+    const Message unload{Icon::Critical, "File IO Error",
+                         "File already open\r\n\r\nThe application will now close."};
+    for (const auto& [error, followUp, state, box] :
+         {std::tuple{runtimeError(53), FollowUp::RemoveEntry, 2, fileIoErrorBox(runtimeError(53))},
+          {runtimeError(70), FollowUp::CloseConfiguration, 0, fileIoErrorBox(runtimeError(70))},
+          {runtimeError(err::FileAlreadyOpen), FollowUp::UnloadMainWindow, 0, unload},
+          {RuntimeError{7, "Out of memory"}, FollowUp::None, 0,
+           Message{Icon::Critical, "ERROR", " 7  Out of memory in sub open_click."}}}) {
+        testing::MemoryFiles fs;
+        fs.readErrors["a.vlz"] = error;
+        const auto loaded = loadConfiguration(fs, "a.vlz", DeviceInventory{});
+        expectFollowUp(loaded, followUp, state);
+        EXPECT_EQ(loaded.failure->box, box) << error.number;
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "common/files.h"
 #include "common/fixtures.h"
 #include "file_format/configuration_file.h"
 #include "table/default_rows.h"
@@ -48,37 +49,26 @@ TEST(ConfigurationWriter, WritesSeventyFourRecordsARowInColumnOrder) {
     EXPECT_EQ(l[74], "\"Z\"");
 }
 
-TEST(ConfigurationWriter, FlagsAreWrittenAsTheirTagHoldsThem) {
-    struct Case {
-        Tag tag;
-        const char* record;
-    };
-    for (const Case& c :
-         {Case{Tag::text("True"), "\"True\""}, Case{Tag::number(0.5), "0.5"}, Case{Tag(), ""}}) {
+// Flags are written as their tag holds them; texts are trimmed, encoded and kept on one record.
+TEST(ConfigurationWriter, FlagsAsTheirTagAndTextsTrimmedEncodedOnOneRecord) {
+    for (const auto& [tag, record] : {std::pair{Tag::text("True"), "\"True\""},
+                                      {Tag::number(0.5), "0.5"}, {Tag(), ""}}) {
         MappingRow row = plainRow("1");
-        row.cell(col::Rotary).tag = c.tag;
-        EXPECT_EQ(lines(serializeConfiguration({row}))[5], c.record) << c.record;
+        row.cell(col::Rotary).tag = tag;
+        EXPECT_EQ(lines(serializeConfiguration({row}))[5], record) << record;
     }
-}
-
-TEST(ConfigurationWriter, TextsAreTrimmedEncodedAndKeptOnOneRecord) {
-    struct Case {
-        const char* description;
-        const char* record;
-    };
-    for (const Case& c :
-         {Case{"   ", "\"\""}, Case{" \tx\t ", "\"\tx\t\""},
-          Case{"Frein à main", "\"Frein \xE0 main\""}, Case{"two\r\nlines", "\"two  lines\""},
+    for (const auto& [description, record] :
+         {std::pair{"   ", "\"\""}, {" \tx\t ", "\"\tx\t\""}, {"two\r\nlines", "\"two  lines\""},
+          {"Frein à main", "\"Frein \xE0 main\""},
           // Long enough to be handled a block of bytes at a time.
-          Case{"Trim \"nose up\" on the yoke\r\nand \"nose down\" on the hat,\rslowly",
-               "\"Trim 'nose up' on the yoke  and 'nose down' on the hat, slowly\""}}) {
+          {"Trim \"nose up\" on the yoke\r\nand \"nose down\" on the hat,\rslowly",
+           "\"Trim 'nose up' on the yoke  and 'nose down' on the hat, slowly\""}}) {
         MappingRow row = plainRow("1");
-        row.cell(col::Description).text = c.description;
-        EXPECT_EQ(lines(serializeConfiguration({row}))[7], c.record) << c.description;
+        row.cell(col::Description).text = description;
+        row.cell(col::Multiplier).tag = Tag::text(" 4 ");
+        EXPECT_EQ(lines(serializeConfiguration({row}))[7], record) << description;
+        EXPECT_EQ(lines(serializeConfiguration({row}))[6], "\"4\"");
     }
-    MappingRow row = plainRow("1");
-    row.cell(col::Multiplier).tag = Tag::text(" 4 ");
-    EXPECT_EQ(lines(serializeConfiguration({row}))[6], "\"4\"");
 }
 
 // Fixtures rewrite byte for byte; written rows read back with their cells and tag kinds.
@@ -87,20 +77,30 @@ TEST(ConfigurationWriter, RoundTripKeepsBytesCellsAndTagKinds) {
         const std::string original = readFixture(name);
         EXPECT_EQ(serializeConfiguration(parseConfiguration(original, {}).rows), original) << name;
     }
-    std::vector<MappingRow> rows = {plainRow("1"), plainRow("512")};
-    rows[0].cell(col::Repeat) = Cell{"On", Tag::text("True")};
-    rows[0].cell(col::NumLock) = Cell{"On", Tag::number(1)};
-    rows[1].cell(col::FirstRelease + 3) = Cell{"SHIFT + CTRL + ALT + F12", Tag::text("F12")};
-    rows[1].cell(col::DeviceId) = Cell{"Board", Tag::text("HID#VID_1D50")};
-    const auto loaded = parseConfiguration(serializeConfiguration(rows), DeviceInventory{});
-    ASSERT_EQ(loaded.rows.size(), rows.size());
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        for (int c :
-             {int{col::DeviceId}, int{col::Repeat}, int{col::NumLock}, col::FirstRelease + 3}) {
-            EXPECT_EQ(loaded.rows[r].cell(c), rows[r].cell(c)) << r << " " << c;
-            EXPECT_EQ(loaded.rows[r].cell(c).tag.kind(), rows[r].cell(c).tag.kind())
-                << r << " " << c;
-        }
+    MappingRow row = plainRow("512");
+    row.cell(col::Repeat) = Cell{"On", Tag::text("True")};
+    row.cell(col::NumLock) = Cell{"On", Tag::number(1)};
+    row.cell(col::FirstRelease + 3) = Cell{"SHIFT + CTRL + ALT + F12", Tag::text("F12")};
+    row.cell(col::DeviceId) = Cell{"Board", Tag::text("HID#VID_1D50")};
+    const auto loaded = parseConfiguration(serializeConfiguration({row}), DeviceInventory{});
+    ASSERT_EQ(loaded.rows.size(), 1u);
+    for (int c : {int{col::DeviceId}, int{col::Repeat}, int{col::NumLock}, col::FirstRelease + 3}) {
+        EXPECT_EQ(loaded.rows[0].cell(c), row.cell(c)) << c;
+        EXPECT_EQ(loaded.rows[0].cell(c).tag.kind(), row.cell(c).tag.kind()) << c;
+    }
+}
+
+TEST(SaveConfiguration, WriteErrorsShowTheFileBoxOrTheCommonBox) {
+    for (const auto& [number, text] :
+         {std::pair<int, std::string>{61, fileIoErrorBox(runtimeError(61)).text},
+          {err::FileAlreadyOpen, "File already open\r\n\r\nThe application will now close."},
+          {err::TypeMismatch, " 13  Type mismatch in sub save_click."}}) {
+        testing::MemoryFiles fs;
+        fs.writeErrors["a.vlz"] = runtimeError(number);
+        const auto failure = saveConfiguration(fs, "a.vlz", {});
+        ASSERT_TRUE(failure) << number;
+        EXPECT_EQ(failure->unloadMainWindow, number == err::FileAlreadyOpen) << number;
+        EXPECT_EQ(failure->box.text, text);
     }
 }
 

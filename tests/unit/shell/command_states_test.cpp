@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
 #include <string_view>
 
 #include "shell/command_states.h"
+#include "shell/menu_pictures.h"
 
 namespace velloran {
 namespace {
@@ -40,107 +42,108 @@ CommandStates uniform(bool value) {
     return s;
 }
 
-// Listed, new and changed take different branches of the document rules.
+// "BTx" a toolbar button, "m:MNx" a main-menu item, "l:MNx" a list-menu item.
+bool enabled(const CommandStates& s, const std::string& name) {
+    if (name.starts_with("m:")) return s.mainMenu.at(name.substr(2));
+    if (name.starts_with("l:")) return s.listMenuItems.at(name.substr(2));
+    return s.toolbar.at(name);
+}
+
+// A few commands per document state, each from a different branch of the rules.
 TEST(CommandStates, DocumentStateDecidesTheDocumentCommandsWhileEditing) {
-    struct Case {
-        int code;
-        bool device;
-        std::string_view toolbar, main, list;
-    };
-    for (const Case& c :
-         {Case{state::Listed, true, "BTopen BTnew BTload BTdelete BTicon BTjoy BTrun BThelp",
-               "MNopen MNnew MNload MNdelete MNicon MNrun MNoptions",
-               "MNopen separator1 MNnew MNload separator2 MNdelete MNicon"},
-          Case{state::New, false, "BTclose BTload BTsaveas BTjoy BThelp",
-               "MNload MNsaveas MNoptions", "MNclose MNload separator2 MNsaveas"},
-          Case{state::Changed, true,
-               "BTclose BTnew BTload BTsave BTsaveas BTclone BTdelete BTicon BTjoy BThelp",
-               "MNnew MNload MNclose MNsave MNsaveas MNclone MNdelete MNicon MNoptions",
-               "MNclose separator1 MNnew MNload separator2 MNsave MNsaveas separator3 MNclone "
-               "MNdelete separator4 MNicon"}}) {
-        SCOPED_TRACE(c.code);
-        const auto u = Set_Button_States({.stateCode = c.code, .deviceCount = c.device ? 1 : 0},
-                                         uniform(false));
-        EXPECT_EQ(on(u.states.toolbar), names(c.toolbar));
-        EXPECT_EQ(on(u.states.mainMenu), names(c.main));
-        EXPECT_EQ(on(u.states.listMenuItems), names(c.list));
-        EXPECT_EQ(on(u.states.buttons).size(), u.states.buttons.size());
-        EXPECT_TRUE(u.states.listMenu && u.states.tableMenu);
-        EXPECT_EQ(u.states.recCaption, "Record Key Mappings");
-        EXPECT_FALSE(u.recPicture || u.clearFeedback);
+    for (const auto& [code, device, enabledNames, disabledNames] :
+         {std::tuple{state::Listed, true, "BTopen BTdelete BTicon BTrun BTload l:separator1",
+                     "BTclose BTsave BTsaveas BTclone l:MNclose m:MNclose l:separator3"},
+          {state::New, false, "BTclose l:MNclose BTsaveas BTjoy BThelp l:separator2",
+           "m:MNclose BTnew BTrun BTsave BTdelete BTicon BTclone l:separator1"},
+          {state::Unchanged, false, "m:MNclose BTclone BTicon BTsaveas l:separator4",
+           "BTsave BTrun BTopen BTnew"},
+          {state::Changed, true, "BTsave m:MNsave BTnew l:MNnew BTdelete",
+           "BTrun m:MNrun BTopen"}}) {
+        for (const bool before : {false, true}) {
+            SCOPED_TRACE(std::to_string(code) + (before ? " from on" : " from off"));
+            const auto u = Set_Button_States({.stateCode = code, .deviceCount = device ? 1 : 0},
+                                             uniform(before));
+            for (const std::string& n : names(enabledNames)) EXPECT_TRUE(enabled(u.states, n)) << n;
+            for (const std::string& n : names(disabledNames)) {
+                EXPECT_FALSE(enabled(u.states, n)) << n;
+            }
+            EXPECT_TRUE(on(u.states.buttons).size() == u.states.buttons.size());
+            EXPECT_TRUE(u.states.listMenu && u.states.tableMenu);
+            EXPECT_FALSE(u.recPicture || u.clearFeedback);
+            EXPECT_EQ(u.states.recCaption, "Record Key Mappings");
+        }
     }
 }
 
 // Which command buttons and table-menu items stay usable in each mode; the document commands
 // are locked and the list entries keep their previous values.
 TEST(CommandStates, RecordingAndTestingLockTheDocumentCommands) {
-    struct Case {
-        bool recording, testing;
-        std::string_view buttons, table;  // on; the first name is kept from before, not set
-        const char* recCaption;
-    };
-    for (const Case& c : {Case{true, false, "ComRec ComClear ComClearItem",
-                               "MNrec MNClear MNClearItem", "Stop Recording"},
-                          Case{false, true, "ComTest", "MNtest", "previous rec"}}) {
+    // The buttons and items on; the first of each is kept from before, not set.
+    for (const auto& [recording, buttonNames, tableNames, recCaption] :
+         {std::tuple{true, "ComRec ComClear ComClearItem", "MNrec MNClear MNClearItem",
+                     "Stop Recording"},
+          {false, "ComTest", "MNtest", "previous rec"}}) {
         for (const bool previous : {false, true}) {
-            SCOPED_TRACE(std::to_string(c.recording) + std::to_string(previous));
+            SCOPED_TRACE(std::to_string(recording) + std::to_string(previous));
             const CommandStates before = uniform(previous);
             const auto u = Set_Button_States(
-                {.recording = c.recording, .testing = c.testing, .stateCode = 0, .deviceCount = 3},
+                {.recording = recording, .testing = !recording, .stateCode = 0, .deviceCount = 3},
                 before);
-            Names buttons = names(c.buttons), table = names(c.table);
-            if (!previous) {
-                buttons.erase(c.recording ? "ComRec" : "ComTest");
-                table.erase(c.recording ? "MNrec" : "MNtest");
-            }
+            Names buttons = names(buttonNames), table = names(tableNames);
+            if (!previous) buttons.erase(recording ? "ComRec" : "ComTest");
+            if (!previous) table.erase(recording ? "MNrec" : "MNtest");
             EXPECT_EQ(on(u.states.buttons), buttons);
             EXPECT_EQ(on(u.states.tableMenuItems), table);
-            EXPECT_EQ(u.states.recCaption, c.recCaption);
-            EXPECT_EQ(on(u.states.toolbar), Names{});
-            EXPECT_FALSE(u.states.listMenu || u.states.mainMenu.at("MNoptions"));
+            EXPECT_EQ(u.states.recCaption, recCaption);
+            EXPECT_TRUE(on(u.states.toolbar).empty() && !u.states.listMenu &&
+                        !u.states.mainMenu.at("MNoptions") && u.recording == recording);
             EXPECT_EQ(u.states.listMenuItems, before.listMenuItems);
-            EXPECT_EQ(u.recording, c.recording);
         }
     }
 }
 
-TEST(CommandStates, NothingOpenResetsTheModesAndLeavesTheMenus) {
+// With nothing open the modes end; an empty list offers only New and Load and leaves the modes;
+// other state codes leave the document entries.
+TEST(CommandStates, NothingOpenEmptyListAndOtherCodes) {
     const CommandStates before = uniform(true);
-    const auto u = Set_Button_States(
+    const auto none = Set_Button_States(
         {.noneOpen = true, .recording = true, .testing = true, .stateCode = state::Changed},
         before);
-    EXPECT_EQ(on(u.states.buttons), Names{});
-    EXPECT_FALSE(u.recording || u.testing);
-    EXPECT_EQ(u.recPicture, "rec_off");
-    EXPECT_TRUE(u.clearFeedback);
-    EXPECT_EQ(u.states.tableMenuItems, before.tableMenuItems);
-    EXPECT_EQ(u.states.recCaption, "previous rec");
-    EXPECT_EQ(u.states.toolbar,
+    EXPECT_TRUE(on(none.states.buttons).empty() && !none.recording && !none.testing);
+    EXPECT_TRUE(none.recPicture == "rec_off" && none.clearFeedback);
+    EXPECT_EQ(none.states.tableMenuItems, before.tableMenuItems);
+    EXPECT_EQ(none.states.recCaption, "previous rec");
+    EXPECT_EQ(none.states.toolbar,
               Set_Button_States({.stateCode = state::Changed}, before).states.toolbar);
-}
 
-TEST(CommandStates, EmptyListOffersOnlyNewAndLoadAndLeavesTheModes) {
     for (const bool device : {false, true}) {
-        const CommandStates before = uniform(true);
-        const auto u = Set_Button_States({.listEmpty = true,
-                                          .noneOpen = true,
-                                          .recording = true,
-                                          .testing = true,
-                                          .deviceCount = device ? 1 : 0},
+        const auto u = Set_Button_States({.listEmpty = true, .noneOpen = true, .recording = true,
+                                          .testing = true, .deviceCount = device ? 1 : 0},
                                          before);
         EXPECT_EQ(on(u.states.toolbar),
                   names(device ? "BTnew BTload BTjoy BThelp" : "BTload BTjoy BThelp"));
         EXPECT_EQ(on(u.states.listMenuItems),
                   names(device ? "MNnew separator1 MNload separator2" : "MNload separator2"));
-        EXPECT_EQ(u.states.buttons, before.buttons);
-        EXPECT_TRUE(u.recording && u.testing);
+        EXPECT_TRUE(u.states.buttons == before.buttons && u.recording && u.testing);
     }
+    EXPECT_EQ(Set_Button_States({.stateCode = 4, .deviceCount = 1}, uniform(false))
+                  .states.listMenuItems,
+              uniform(false).listMenuItems);
 }
 
-TEST(CommandStates, OtherStateCodesLeaveTheDocumentEntries) {
-    const CommandStates before = uniform(false);
-    const auto u = Set_Button_States({.stateCode = 4, .deviceCount = 1}, before);
-    EXPECT_EQ(u.states.listMenuItems, before.listMenuItems);
+// Each pictured item is a real menu item with one picture, and a command shows the same picture
+// in both menus.
+TEST(MenuPictures, EveryItemOnceAndTheSamePictureInBothMenus) {
+    const CommandStates controls;
+    std::map<std::string, int> main;
+    for (const MenuPicture& p : mainMenuPictures()) {
+        EXPECT_TRUE(main.emplace(p.item, p.picture).second) << p.item;
+    }
+    for (const MenuPicture& p : listMenuPictures()) {
+        EXPECT_TRUE(controls.listMenuItems.contains(std::string(p.item))) << p.item;
+        EXPECT_EQ(main.at(std::string(p.item)), p.picture) << p.item;
+    }
 }
 
 }  // namespace
