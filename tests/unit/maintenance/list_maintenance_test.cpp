@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <deque>
+
 #include "common/session.h"
 #include "maintenance/add_devices.h"
-#include "maintenance_fakes.h"
+#include "maintenance/del_devices.h"
+#include "maintenance/swap_devices.h"
 
 namespace velloran::testing {
 namespace {
@@ -21,8 +24,10 @@ Rows operator+(Rows a, const Rows& b) {
 }
 
 // A configuration with PAD (12 buttons) and STICK (3) attached and rows written "button
-// identity", described "a", "b", ... in order; every question is answered Yes.
-struct Desk : OpenConfiguration {
+// identity", described "a", "b", ... in order; every question is answered Yes. As the duplicate
+// chooser it answers from a script (Ok keeps the row at a position of the group) and records
+// each group offered ("acd"); as the device chooser it answers `deviceAnswer`.
+struct Desk : OpenConfiguration, DuplicateChooser, DeviceChooser {
     explicit Desk(const Rows& rows, int state = state::Unchanged) : OpenConfiguration(state) {
         device("PAD", 12, "Game Pad");
         device("STICK", 3, "Flight Stick");
@@ -37,14 +42,31 @@ struct Desk : OpenConfiguration {
         for (const MappingRow& r : table->rows()) s += r.cell(col::Description).text.view();
         return s;
     }
-    MaintenanceOutcome del() { return Del_Devices(session, boxes, duplicates); }
+    DuplicateAnswer chooseDuplicate(const MappingTable&, const std::vector<int>& group) override {
+        offered.emplace_back();
+        for (int r : group) offered.back() += table->row(r).cell(col::Description).text.view();
+        EXPECT_FALSE(answers.empty()) << "unexpected group " << offered.back();
+        if (answers.empty()) return {};
+        const DuplicateAnswer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void showBusy(bool on) override { busy.push_back(on); }
+    std::optional<int> chooseDevice(const DeviceInventory&) override {
+        ++devicesShown;
+        return deviceAnswer;
+    }
+    MaintenanceOutcome del() { return Del_Devices(session, boxes, *this); }
     MaintenanceOutcome swap(std::optional<int> device) {
-        chooser.answer = device;
-        return Swap_Devices(session, boxes, chooser);
+        deviceAnswer = device;
+        return Swap_Devices(session, boxes, *this);
     }
 
-    ScriptedDuplicates duplicates;
-    ScriptedDeviceChooser chooser;
+    std::deque<DuplicateAnswer> answers;
+    Rows offered;
+    std::vector<bool> busy;
+    std::optional<int> deviceAnswer;
+    int devicesShown = 0;
 };
 
 // Missing buttons follow the nearest lower button of their device; devices the table does not
@@ -117,10 +139,10 @@ TEST(DelDevices, RemovesInactiveRowsAndTheDuplicatesNotChosen) {
     };
     for (const auto& c : cases) {
         Desk d(c.rows);
-        d.duplicates.answers = c.answers;
+        d.answers = c.answers;
         const bool removed = c.inactive + c.duplicates > 0;
         EXPECT_EQ(d.del(), (MaintenanceOutcome{.tableChanged = true, .commandStatesDue = removed}));
-        EXPECT_EQ(d.duplicates.offered, c.offered) << c.kept;
+        EXPECT_EQ(d.offered, c.offered) << c.kept;
         EXPECT_EQ(d.described(), c.kept);
         EXPECT_EQ(d.boxes.shown.back().text,
                   std::to_string(c.inactive) + " inactive item(s) removed.\r\n" +
@@ -134,7 +156,7 @@ TEST(DelDevices, AsksFirstKeepsTheSelectedRowAndANewConfigurationsState) {
     d.table->selected = 2;
     d.del();
     EXPECT_EQ(d.table->selected, 1) << "the selection follows its row";
-    EXPECT_EQ(d.duplicates.busy, (std::vector<bool>{true, false}));
+    EXPECT_EQ(d.busy, (std::vector<bool>{true, false}));
     EXPECT_EQ(
         d.boxes.looks(),
         (std::vector{ScriptedBoxes::look(Icon::Question, "Remove Confirmation", Buttons::YesNo),
@@ -190,7 +212,7 @@ TEST(SwapDevices, TheSameDeviceCancelNoOrNothingToSwapChangeNothing) {
     d.boxes.answers = {Answer::Yes, Answer::No};
     EXPECT_EQ(d.swap(std::nullopt), MaintenanceOutcome{});
     EXPECT_EQ(d.swap(0), MaintenanceOutcome{});
-    EXPECT_EQ(d.chooser.shown, 1);
+    EXPECT_EQ(d.devicesShown, 1);
     EXPECT_EQ(d.boxes.shown.size(), 2u) << "the two questions only";
     for (const Desk* desk : {&same, &d}) {
         EXPECT_EQ(desk->rows(), kOld);
@@ -210,7 +232,7 @@ TEST(SwapDevices, TheSameDeviceCancelNoOrNothingToSwapChangeNothing) {
                            ScriptedBoxes::look(Icon::Exclamation, "No Input Devices Found"),
                            ScriptedBoxes::look(Icon::Exclamation, "Replace Error")}));
     EXPECT_NE(c.boxes.shown[0].text, c.boxes.shown[1].text);
-    EXPECT_EQ(c.chooser.shown, 0);
+    EXPECT_EQ(c.devicesShown, 0);
 }
 
 }  // namespace
