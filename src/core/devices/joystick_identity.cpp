@@ -42,13 +42,6 @@ std::string portFromByPathName(std::string_view byPathName) {
     return std::string(dash == std::string_view::npos ? byPathName : byPathName.substr(0, dash));
 }
 
-std::string joystickIdentity(std::string_view guid, std::string_view serial,
-                             std::string_view byPathName, int ordinal) {
-    std::string q = qualifier(serial, byPathName);
-    if (q.empty()) q = "#" + std::to_string(ordinal);
-    return fileSafe(guid) + "/" + q;
-}
-
 std::vector<IdentifiedJoystick> identifyJoysticks(const std::vector<JoystickTraits>& attached) {
     const std::size_t n = attached.size();
     // A serial or port counts only where no other unit of the same model shares it.

@@ -37,10 +37,6 @@ struct IdentifiedJoystick {
 // ("-event-joystick", "-event", "-joystick", ...).
 std::string portFromByPathName(std::string_view byPathName);
 
-// The identity of one unit; the ordinal counts only when neither serial nor port is given.
-std::string joystickIdentity(std::string_view guid, std::string_view serial,
-                             std::string_view byPathName, int ordinal);
-
 // Identities for the attached units, given in the system's order. The result is sorted by
 // identity text; units told apart by ordinal only stay in the system's order among themselves
 // (so "#2" comes before "#10"). The order thus does not depend on which unit was plugged first,

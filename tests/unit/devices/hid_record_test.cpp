@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdint>
-#include <string>
-#include <vector>
+#include <cstring>
 
+#include "devices/hid_button_state.h"
 #include "devices/hid_record.h"
 
 namespace velloran::hid {
@@ -12,82 +10,74 @@ namespace {
 
 using Table = std::array<unsigned char, kTableSize>;
 
-void putInt(Table& t, std::size_t at, std::int64_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        t[at + static_cast<std::size_t>(i)] =
-            static_cast<unsigned char>((static_cast<std::uint64_t>(value) >> (8 * i)) & 0xFF);
+template <class Int>
+void put(Table& t, std::size_t at, Int value) {  // little-endian, as the library writes
+    std::memcpy(t.data() + at, &value, sizeof value);
 }
 
-void putBytes(Table& t, std::size_t at, const std::string& bytes) {
-    for (std::size_t i = 0; i < bytes.size(); ++i) t[at + i] = static_cast<unsigned char>(bytes[i]);
-}
-
-// Fills record `i` as the library does; the lengths can be overridden to test bad ones.
-void putRecord(Table& t, int i, int buttons, const std::string& id, const std::string& name,
-               std::int64_t idLength = -1, std::int64_t nameLength = -1) {
+// Fills record `i` as the library does; the lengths can be given to test bad ones.
+void putRecord(Table& t, int i, std::int16_t buttons, const std::string& id,
+               const std::string& name, std::optional<std::int32_t> idLength = {},
+               std::optional<std::int32_t> nameLength = {}) {
     const std::size_t base = static_cast<std::size_t>(i) * kRecordSize;
-    putInt(t, base + kButtonsOffset, buttons, 2);
-    putBytes(t, base + kIdOffset, id);
-    putInt(t, base + kIdLengthOffset,
-           idLength < 0 ? static_cast<std::int64_t>(id.size()) : idLength, 4);
-    putBytes(t, base + kNameOffset, name);
-    putInt(t, base + kNameLengthOffset,
-           nameLength < 0 ? static_cast<std::int64_t>(name.size()) : nameLength, 4);
+    put(t, base + kButtonsOffset, buttons);
+    std::memcpy(t.data() + base + kIdOffset, id.data(), id.size());
+    put(t, base + kIdLengthOffset, idLength.value_or(static_cast<std::int32_t>(id.size())));
+    std::memcpy(t.data() + base + kNameOffset, name.data(), name.size());
+    put(t, base + kNameLengthOffset, nameLength.value_or(static_cast<std::int32_t>(name.size())));
 }
 
-TEST(HidRecord, ReadsTheFieldsAtTheirOffsetsAndCutsTheIdentifierSuffix) {
-    auto table = std::make_unique<Table>();
-    putRecord(*table, 0, 32, "usb-1.4/input0:1D50:6102#0001", "Panel A");
-    putRecord(*table, 1, 600, "id\xE9-x#0002", "Br\xE4ker \x80 \x93Pro\x94");
-
-    const auto devices = decodeTable(*table, 2);
-    ASSERT_EQ(devices.size(), 2u);
-    EXPECT_EQ(devices[0].identity, "usb-1.4/input0:1D50:6102");
-    EXPECT_EQ(devices[0].buttonCount, 32);
-    EXPECT_EQ(devices[1].buttonCount, 512) << "only 512 buttons fit the read buffer";
-    EXPECT_EQ(devices[1].identity, "id\u00E9-x");
-    EXPECT_EQ(devices[1].displayName, "Br\u00E4ker \u20AC \u201CPro\u201D");
-}
-
-TEST(HidRecord, SkipsRecordsWithoutButtonsAndKeepsTheTableIndex) {
+// Records without buttons are skipped, the others keep their table index; the identifier loses
+// its "#nnnn" suffix, texts are Windows-1252 and end at a NUL, and lengths out of range are
+// clamped to the fields.
+TEST(HidRecord, ReadsTheCountedRecordsWithButtonsWhateverTheirLengthsSay) {
+    const std::string i257(257, 'i'), n256(256, 'n');
     auto table = std::make_unique<Table>();
     putRecord(*table, 0, 0, "none#0001", "Empty");
-    putRecord(*table, 1, -3, "negative#0002", "Broken");
-    putRecord(*table, 2, 4, "four#0003", "Four");
-    putRecord(*table, 3, 8, "beyond#0004", "Not counted");
+    putRecord(*table, 1, 32, "usb-1.4/input0:1D50:6102#0001", "Panel A");
+    putRecord(*table, 2, -3, "negative#0002", "Broken");
+    putRecord(*table, 3, 600, "id\xE9-x#0002", "Br\xE4ker \x80 \x93Pro\x94");
+    putRecord(*table, 4, 1, "ab", "N");  // an identifier shorter than its suffix
+    putRecord(*table, 5, 1, i257, n256, 100000, 100000);
+    putRecord(*table, 6, 1, std::string("ab\0cdefgh", 9), std::string("Na\0me", 5));
+    putRecord(*table, 7, 1, "abcdefgh", "Name", INT32_MIN, INT32_MIN);
+    putRecord(*table, 8, 8, "beyond#0004", "Not counted");
 
-    const auto devices = decodeTable(*table, 3);
-    ASSERT_EQ(devices.size(), 1u);
-    EXPECT_EQ(devices[0].hidIndex, 2);
+    std::vector<std::string> read;
+    for (const DetectedDevice& d : decodeTable(*table, 8)) {
+        read.push_back(std::to_string(d.hidIndex) + " " + std::to_string(d.buttonCount) + " " +
+                       d.identity + "|" + d.displayName);
+    }
+    EXPECT_EQ(read,
+              (std::vector<std::string>{
+                  "1 32 usb-1.4/input0:1D50:6102|Panel A",
+                  "3 512 id\u00E9-x|Br\u00E4ker \u20AC \u201CPro\u201D",  // 512 fit the buffer
+                  "4 1 |N", "5 1 " + std::string(252, 'i') + "|" + n256, "6 1 ab|Na", "7 1 |"}));
 }
 
-TEST(HidRecord, LengthsOutOfRange) {
-    const std::string longId(257, 'i');
-    const std::string longName(256, 'n');
-    struct Case {
-        const char* what;
-        std::string id;
-        std::int64_t idLength;
-        std::string name;
-        std::int64_t nameLength;
-        std::string wantId;
-        std::string wantName;
+// Reports each difference in button order, ignoring buttons beyond the board and the byte after
+// the last button.
+TEST(HidButtonState, ReportsEachDifferenceInButtonOrder) {
+    using Buffer = std::array<unsigned char, kStateSize>;
+    const auto pressed = [](std::initializer_list<int> buttons) {
+        Buffer b{};
+        for (int n : buttons) b[static_cast<std::size_t>(n - 1)] = 0x80;
+        b[512] = 1;
+        return b;
     };
-    const std::vector<Case> cases = {
-        {"identifier shorter than its suffix", "ab", 2, "N", 1, "", "N"},
-        {"lengths past the fields", longId, 100000, longName, 100000, std::string(252, 'i'),
-         longName},
-        {"text ends at a NUL", std::string("ab\0cdefgh", 9), 9, std::string("Na\0me", 5), 5, "ab",
-         "Na"},
-        {"smallest negative", "abcdefgh", INT32_MIN, "Name", INT32_MIN, "", ""},
-    };
-    for (const auto& c : cases) {
-        auto table = std::make_unique<Table>();
-        putRecord(*table, 0, 1, c.id, c.name, c.idLength & 0xFFFFFFFF, c.nameLength & 0xFFFFFFFF);
-        const auto d = decodeRecord(std::span(*table).first<kRecordSize>(), 0);
-        ASSERT_TRUE(d) << c.what;
-        EXPECT_EQ(d->identity, c.wantId) << c.what;
-        EXPECT_EQ(d->displayName, c.wantName) << c.what;
+    for (const int buttons : {12, 600}) {  // 512 at most fit the buffer
+        ButtonState state(buttons);
+        std::vector<ButtonChange> changes;
+        state.apply(pressed({9, 2, 512}), changes);
+        EXPECT_EQ(state.pressed(512), buttons > 12);
+        EXPECT_FALSE(state.pressed(513));
+        for (const Buffer& b : {pressed({2}), pressed({2}), pressed({})}) state.apply(b, changes);
+        std::vector<ButtonChange> want = {{2, true}, {9, true}, {9, false}, {2, false}};
+        if (buttons > 12) {
+            want.insert(want.begin() + 2, {512, true});
+            want.insert(want.begin() + 4, {512, false});
+        }
+        EXPECT_EQ(changes, want) << buttons;
     }
 }
 
