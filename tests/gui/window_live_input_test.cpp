@@ -1,0 +1,262 @@
+// The real main window with its live input as the program builds it: record mode, test mode,
+// Follow Controller and the device list, over SDL virtual pads and the boards of the simulated
+// HID library. The keys go to a recording output, the process priority is a fake and the keyboard
+// grab is the test's to grant.
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QWindow>
+#include <cerrno>
+
+#include "base/steady_clock.h"
+#include "devices/editor_devices.h"
+#include "devices/virtual_device_panel.h"
+#include "devices/virtual_device_start.h"
+#include "editor_fixture.h"
+#include "gui_test_main.h"
+#include "keys/key_names.h"
+#include "keys/recording_output.h"
+#include "live_test/live_input.h"
+#include "sdl/virtual_joystick.h"
+
+using namespace velloran;
+using namespace velloran::testing;
+
+namespace {
+
+// Button 1 "Fire" sends SHIFT + A, button 2 "Spare" has no steps, row 3 is of a pad never seen.
+constexpr const char* kDemoPadFile = VELLORAN_SOURCE_DIR "/tests/data/demo_pad_shift_a.vlz";
+constexpr int kSpareRow = 1;
+
+// A key output that keeps what it is sent, counting how many are open.
+struct CountedOutput final : RecordingOutput {
+    int& open;
+    CountedOutput(Clock& clock, int& count) : RecordingOutput(clock), open(count) { ++open; }
+    ~CountedOutput() override { --open; }
+};
+
+struct FakePriority final : ProcessPriority {
+    int now = priority::Normal;
+    int get() override { return now; }
+    int set(int priorityClass) override { return now = priorityClass; }
+};
+
+}  // namespace
+
+class WindowLiveInputTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    SteadyClock clock_;
+    FakePriority priority_;
+    CountedOutput* keys_ = nullptr;  // the last key output opened
+    int openOutputs_ = 0;
+    bool outputAvailable_ = true;
+    bool grantGrab_ = true;
+    std::vector<VirtualJoystick> pads_;
+    std::unique_ptr<EditorDevices> devices_;
+    std::unique_ptr<Editor> editor_;
+    std::unique_ptr<LiveInput> live_;
+    MainWindow* w_ = nullptr;
+    int keysPassedOn_ = 0;  // key events that got past the application's filters to the window
+
+    // The window over the system's input back ends, loaded with the demo pad's configuration.
+    void start() {
+        devices_ = std::make_unique<EditorDevices>(EditorDevices::openSystem());
+        editor_ = std::make_unique<Editor>();
+        Editor& e = *editor_;
+        e.window = std::make_unique<MainWindow>(DocumentServices{
+            e.boxes, e.dialogs, *e.store, e.files, e.files, e.launcher, e.trash, e.paths()});
+        w_ = e.window.get();
+        w_->setDeviceDetection([this] { return devices_->detect(); });
+        const auto openOutput = [this]() -> OpenedKeyOutput {
+            if (!outputAvailable_) return {nullptr, {OutputKind::None, "", "No display."}, ""};
+            auto output = std::make_unique<CountedOutput>(clock_, openOutputs_);
+            keys_ = output.get();
+            return {std::move(output), {OutputKind::XTest, "XTest", ""}, ""};
+        };
+        live_ = std::make_unique<LiveInput>(
+            *w_, LiveInputParts{*devices_, openOutput, priority_, clock_,
+                                [this](QWidget&, bool) { return grantGrab_ ? 0 : EBUSY; },
+                                file("test-output.txt")});
+        w_->Form_Load(kDemoPadFile);
+    }
+    QString file(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+    MappingTable& table() { return *w_->session().currentTable(); }
+    TestMode& testMode() { return live_->testMode(); }
+    void click(const char* button) { commandButton(*w_, button)->click(); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        keysPassedOn_ += event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+        return false;
+    }
+    // Types the key; how many of its key events went on to the window's controls.
+    int type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        keysPassedOn_ = 0;
+        QTest::keyClick(w_->windowHandle(), key, modifiers);
+        return keysPassedOn_;
+    }
+    std::string spareStep() { return table().row(kSpareRow).cell(col::FirstPress).text; }
+    bool startOverAPad() {
+        auto pads = attachVirtualJoysticks({{"Demo Pad", 12}});
+        if (!pads) return false;
+        pads_ = std::move(pads.value());
+        start();
+        showVirtualDevicesDuringTests(pads_, *w_, testMode());
+        return true;
+    }
+
+private slots:
+    void initTestCase() {
+        qputenv("SDL_VIDEODRIVER", "dummy");
+        qputenv("VELLORAN_HIDLINK", QCoreApplication::applicationDirPath().toUtf8() +
+                                        "/../lib/libhidlink-sim.so");
+        qputenv("HIDLINK_SIM_FILE", file("boards.txt").toUtf8());
+        QFile(file("boards.txt")).open(QIODevice::WriteOnly);  // no boards until a test adds one
+    }
+    void cleanup() {
+        live_.reset();
+        editor_.reset();
+        pads_.clear();
+        outputAvailable_ = grantGrab_ = true;
+    }
+
+    void recordGuardedThenUnguarded() {
+        start();
+        w_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w_));
+        w_->windowHandle()->installEventFilter(this);
+        clickCell(*w_, kSpareRow, col::FirstPress);
+        click("ComRec");
+        QVERIFY(w_->session().recording && live_->keyboardGuard().installed());
+        QCOMPARE(openOutputs_, 1);
+
+        QCOMPARE(type(Qt::Key_A, Qt::ShiftModifier), 4);  // SHIFT and A go on to the controls
+        QCOMPARE(spareStep(), std::string("SHIFT + A"));
+        QCOMPARE(type(Qt::Key_PageDown, Qt::ControlModifier), 2);  // a step, not a move
+        QCOMPARE(spareStep(), std::string("CTRL + PAGE DOWN"));
+        QCOMPARE(table().selected, kSpareRow);
+        QCOMPARE(type(Qt::Key_Escape, Qt::ControlModifier), 2);
+        QCOMPARE(w_->controls().text1->text(), QString("CTRL + ESC blocked"));
+        QCOMPARE(spareStep(), std::string("CTRL + PAGE DOWN"));
+
+        // A double click on the row's Num Lock cell switches the keyboard's Num Lock at once.
+        clickCell(*w_, kSpareRow, col::NumLock);
+        QTest::mouseDClick(w_->controls().listView3->viewport(), Qt::LeftButton, {},
+                           cellCentre(*w_, kSpareRow, col::NumLock));
+        QVERIFY(keys_->lockOn(vk::NumLock));
+
+        click("ComRec");
+        QVERIFY(!w_->session().recording && !live_->keyboardGuard().installed());
+        QCOMPARE(openOutputs_, 0);
+
+        grantGrab_ = false;
+        clickCell(*w_, kSpareRow, col::FirstPress);
+        click("ComRec");
+        QVERIFY(w_->session().recording && !live_->keyboardGuard().installed());
+        type(Qt::Key_Escape, Qt::ControlModifier);
+        QCOMPARE(spareStep(), std::string("CTRL + ESC"));
+    }
+
+    void testSendsThePressedButtonsKeys() {
+        if (!startOverAPad()) QSKIP("SDL virtual joysticks are not available here");
+        auto* panel = w_->findChild<VirtualDevicePanel*>(QStringLiteral("VirtualDevices"));
+        outputAvailable_ = false;
+        click("ComTest");
+        QCOMPARE(editor_->boxes.shown.back().title, std::string("No Keyboard Output"));
+        QVERIFY(!w_->session().testing);
+        outputAvailable_ = true;
+        click("ComTest");
+        QVERIFY(w_->session().testing && testMode().timer1().isActive() && panel->isVisible());
+        QCOMPARE(openOutputs_, 1);
+        QCOMPARE(priority_.now, priority::High);
+
+        QTest::mousePress(panel->button(0, 1), Qt::LeftButton);
+        QTRY_COMPARE(table().row(0).colour, colour::PressedRow);
+        QCOMPARE(keys_->batches().size(), std::size_t{2});  // SHIFT + A down, then up
+        QCOMPARE(w_->controls().statusBar1->panelText(2), QString("Button 1: Pressed"));
+        QTest::mouseRelease(panel->button(0, 1), Qt::LeftButton);
+        QTRY_COMPARE(table().row(0).colour, colour::ActiveRow);
+        const EngineTimings faster{0.1, 0.02, 5};  // applied during the test, in force at once
+        w_->applyTimings(faster);
+        QTRY_COMPARE(testMode().engine()->timings(), faster);
+
+        // FormTest lists the keys typed into it or into the main window, also into its mirror.
+        FormTest* form = testMode().testOutput();
+        QTest::keyClick(form->findChild<QPlainTextEdit*>(QStringLiteral("Text1")), Qt::Key_5,
+                        Qt::KeypadModifier);
+        QTest::keyClick(w_->windowHandle(), Qt::Key_F5, Qt::ControlModifier);
+        QCOMPARE(form->text(), std::string("NUMPAD 5\r\nCTRL + F5"));
+        QFile mirror(file("test-output.txt"));
+        QVERIFY(mirror.open(QIODevice::ReadOnly));
+        QCOMPARE(mirror.readAll(), QByteArray("NUMPAD 5\nCTRL + F5\n"));
+        form->findChild<QPushButton*>(QStringLiteral("CmdClear"))->click();
+        QCOMPARE(form->text(), std::string());
+        form->findChild<QPushButton*>(QStringLiteral("CmdClose"))->click();  // the test goes on
+        QTRY_VERIFY(!testMode().testOutput());
+        QVERIFY(testMode().timer1().isActive());
+
+        w_->close();
+        QVERIFY(!w_->session().testing && !testMode().timer1().isActive() && panel->isHidden());
+        QCOMPARE(openOutputs_, 0);
+    }
+
+    void followSelectsThePressedButtonsRow() {
+        if (!startOverAPad()) QSKIP("SDL virtual joysticks are not available here");
+        w_->show();
+        w_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w_));
+        QAction* follow = w_->menus().tools->findChild<QAction*>("MNfollow");
+        follow->trigger();
+        QCOMPARE(editor_->store->GetString(Root::CurrentUser, kConfigKey, "FollowController"),
+                 std::string("True"));
+        QTRY_VERIFY(live_->controllerFollow().reading());
+        pads_[0].setButton(2, true);
+        QTRY_COMPARE(table().selected, 1);
+        QCOMPARE(w_->controls().listView3->currentCell().row, 1);
+        pads_[0].setButton(7, true);
+        QTRY_COMPARE(w_->statusBar()->currentMessage(),
+                     QString("Button 7 of Demo Pad has no row in this configuration."));
+        QCOMPARE(table().selected, 1);
+
+        click("ComTest");
+        QTRY_VERIFY(!live_->controllerFollow().reading());
+        click("ComTest");
+        follow->trigger();
+        QVERIFY(!live_->controllerFollow().timer().isActive());
+    }
+
+    // Two identical pads whose buttons share numbers: the rows are of the first one's.
+    void deviceListAtStartUpAndOnRefresh() {
+        if (!QFile::exists(qEnvironmentVariable("VELLORAN_HIDLINK")))
+            QSKIP("libhidlink-sim.so is not built beside the tests");
+        start();
+        const QListWidget& list = *w_->controls().listView2;
+        QAction* create = w_->menus().toolbar->findChild<QAction*>(QStringLiteral("BTnew"));
+        QCOMPARE(editor_->boxes.shown.size(), std::size_t{1});
+        QCOMPARE(editor_->boxes.shown[0].icon, Icon::Exclamation);
+        QCOMPARE(editor_->boxes.shown[0].title, std::string("No Input Devices"));
+        QCOMPARE(list.item(0)->text(), QString("No Input Devices Found."));
+        QCOMPARE(table().row(0).colour, colour::InactiveRow);
+        QVERIFY(!create->isEnabled());
+
+        QFile boards(file("boards.txt"));
+        QVERIFY(boards.open(QIODevice::WriteOnly) && boards.write("board P-1 3 Overhead Panel\n"));
+        boards.close();
+        auto pads = attachVirtualJoysticks({{"Demo Pad", 12}, {"Demo Pad", 12}});
+        QVERIFY(pads);
+        w_->menus().toolbar->findChild<QAction*>(QStringLiteral("BTjoy"))->trigger();
+        QCOMPARE(list.count(), 3);
+        QCOMPARE(list.item(2)->text(), QString("Overhead Panel"));
+        QCOMPARE(table().row(0).colour, colour::ActiveRow);
+        QCOMPARE(table().row(2).colour, colour::InactiveRow);
+        QCOMPARE(w_->controls().statusBar1->panelText(1), QString("Input Devices: Available"));
+        QVERIFY(create->isEnabled());
+    }
+};
+
+VELLORAN_GUI_TEST(WindowLiveInputTest);
+#include "window_live_input_test.moc"
