@@ -1,21 +1,21 @@
-// The real main window with its live input as the program builds it: record mode, test mode,
-// Follow Controller and the device list, over SDL virtual pads and the boards of the simulated
-// HID library. The keys go to a recording output, the process priority is a fake and the keyboard
-// grab is the test's to grant.
+// The real main window with its live input as the program builds it: the device list, record
+// mode, test mode and Follow Controller, over SDL virtual pads and the boards of the simulated
+// HID library, with the keys going to a recording output and a fake process priority; and the
+// Qt keys as the virtual-key codes the decoder takes.
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QWindow>
-#include <cerrno>
+#include <set>
+#include <tuple>
 
 #include "base/steady_clock.h"
-#include "devices/editor_devices.h"
 #include "devices/virtual_device_panel.h"
 #include "devices/virtual_device_start.h"
+#include "editing/qt_virtual_keys.h"
 #include "editor_fixture.h"
 #include "gui_test_main.h"
 #include "keys/key_names.h"
@@ -51,12 +51,12 @@ class WindowLiveInputTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
+    const QString boards_ = dir_.filePath("boards.txt");  // the simulated HID library's boards
     SteadyClock clock_;
     FakePriority priority_;
     CountedOutput* keys_ = nullptr;  // the last key output opened
     int openOutputs_ = 0;
     bool outputAvailable_ = true;
-    bool grantGrab_ = true;
     std::vector<VirtualJoystick> pads_;
     std::unique_ptr<EditorDevices> devices_;
     std::unique_ptr<Editor> editor_;
@@ -75,17 +75,15 @@ class WindowLiveInputTest : public QObject {
         w_->setDeviceDetection([this] { return devices_->detect(); });
         const auto openOutput = [this]() -> OpenedKeyOutput {
             if (!outputAvailable_) return {nullptr, {OutputKind::None, "", "No display."}, ""};
-            auto output = std::make_unique<CountedOutput>(clock_, openOutputs_);
-            keys_ = output.get();
-            return {std::move(output), {OutputKind::XTest, "XTest", ""}, ""};
+            keys_ = new CountedOutput(clock_, openOutputs_);
+            return {std::unique_ptr<KeyOutput>(keys_), {OutputKind::XTest, "XTest", ""}, ""};
         };
         live_ = std::make_unique<LiveInput>(
             *w_, LiveInputParts{*devices_, openOutput, priority_, clock_,
-                                [this](QWidget&, bool) { return grantGrab_ ? 0 : EBUSY; },
-                                file("test-output.txt")});
+                                [](QWidget&, bool) { return 0; }, {}});
         w_->Form_Load(kDemoPadFile);
+        showVirtualDevicesDuringTests(pads_, *w_, testMode());  // none without pads
     }
-    QString file(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
     MappingTable& table() { return *w_->session().currentTable(); }
     TestMode& testMode() { return live_->testMode(); }
     void click(const char* button) { commandButton(*w_, button)->click(); }
@@ -100,31 +98,48 @@ class WindowLiveInputTest : public QObject {
         return keysPassedOn_;
     }
     std::string spareStep() { return table().row(kSpareRow).cell(col::FirstPress).text; }
-    bool startOverAPad() {
-        auto pads = attachVirtualJoysticks({{"Demo Pad", 12}});
-        if (!pads) return false;
-        pads_ = std::move(pads.value());
-        start();
-        showVirtualDevicesDuringTests(pads_, *w_, testMode());
-        return true;
-    }
 
 private slots:
     void initTestCase() {
         qputenv("SDL_VIDEODRIVER", "dummy");
         qputenv("VELLORAN_HIDLINK", QCoreApplication::applicationDirPath().toUtf8() +
                                         "/../lib/libhidlink-sim.so");
-        qputenv("HIDLINK_SIM_FILE", file("boards.txt").toUtf8());
-        QFile(file("boards.txt")).open(QIODevice::WriteOnly);  // no boards until a test adds one
+        qputenv("HIDLINK_SIM_FILE", boards_.toUtf8());
+        QFile(boards_).open(QIODevice::WriteOnly);  // no boards until a test adds one
     }
     void cleanup() {
         live_.reset();
         editor_.reset();
-        pads_.clear();
-        outputAvailable_ = grantGrab_ = true;
+        outputAvailable_ = true;
     }
 
-    void recordGuardedThenUnguarded() {
+    // First, as its pads serve the later journeys. Two identical pads whose buttons share
+    // numbers: the rows are the first one's.
+    void deviceListAtStartUpAndOnRefresh() {
+        if (!QFile::exists(qEnvironmentVariable("VELLORAN_HIDLINK")))
+            QSKIP("libhidlink-sim.so is not built beside the tests");
+        start();
+        const QListWidget& list = *w_->controls().listView2;
+        QCOMPARE(editor_->boxes.shown[0].icon, Icon::Exclamation);
+        QCOMPARE(editor_->boxes.shown[0].title, std::string("No Input Devices"));
+        QCOMPARE(list.item(0)->text(), QString("No Input Devices Found."));
+        QCOMPARE(table().row(0).colour, colour::InactiveRow);
+
+        QFile boards(boards_);
+        QVERIFY(boards.open(QIODevice::WriteOnly) && boards.write("board P-1 3 Overhead Panel\n"));
+        boards.close();
+        auto pads = attachVirtualJoysticks({{"Demo Pad", 12}, {"Demo Pad", 12}});
+        if (!pads) QSKIP("SDL virtual joysticks are not available here");
+        pads_ = std::move(pads.value());
+        w_->menus().toolbar->findChild<QAction*>(QStringLiteral("BTjoy"))->trigger();
+        QCOMPARE(list.count(), 3);
+        QCOMPARE(list.item(2)->text(), QString("Overhead Panel"));
+        QCOMPARE(table().row(0).colour, colour::ActiveRow);
+        QCOMPARE(table().row(2).colour, colour::InactiveRow);
+        QCOMPARE(w_->controls().statusBar1->panelText(1), QString("Input Devices: Available"));
+    }
+
+    void recordGuardedThenStop() {
         start();
         w_->show();
         QVERIFY(QTest::qWaitForWindowExposed(w_));
@@ -138,10 +153,8 @@ private slots:
         QCOMPARE(spareStep(), std::string("SHIFT + A"));
         QCOMPARE(type(Qt::Key_PageDown, Qt::ControlModifier), 2);  // a step, not a move
         QCOMPARE(spareStep(), std::string("CTRL + PAGE DOWN"));
-        QCOMPARE(table().selected, kSpareRow);
         QCOMPARE(type(Qt::Key_Escape, Qt::ControlModifier), 2);
         QCOMPARE(w_->controls().text1->text(), QString("CTRL + ESC blocked"));
-        QCOMPARE(spareStep(), std::string("CTRL + PAGE DOWN"));
 
         // A double click on the row's Num Lock cell switches the keyboard's Num Lock at once.
         clickCell(*w_, kSpareRow, col::NumLock);
@@ -152,17 +165,11 @@ private slots:
         click("ComRec");
         QVERIFY(!w_->session().recording && !live_->keyboardGuard().installed());
         QCOMPARE(openOutputs_, 0);
-
-        grantGrab_ = false;
-        clickCell(*w_, kSpareRow, col::FirstPress);
-        click("ComRec");
-        QVERIFY(w_->session().recording && !live_->keyboardGuard().installed());
-        type(Qt::Key_Escape, Qt::ControlModifier);
-        QCOMPARE(spareStep(), std::string("CTRL + ESC"));
     }
 
     void testSendsThePressedButtonsKeys() {
-        if (!startOverAPad()) QSKIP("SDL virtual joysticks are not available here");
+        if (pads_.empty()) QSKIP("no virtual pads: see the device list's journey");
+        start();
         auto* panel = w_->findChild<VirtualDevicePanel*>(QStringLiteral("VirtualDevices"));
         outputAvailable_ = false;
         click("ComTest");
@@ -180,22 +187,16 @@ private slots:
         QCOMPARE(w_->controls().statusBar1->panelText(2), QString("Button 1: Pressed"));
         QTest::mouseRelease(panel->button(0, 1), Qt::LeftButton);
         QTRY_COMPARE(table().row(0).colour, colour::ActiveRow);
-        const EngineTimings faster{0.1, 0.02, 5};  // applied during the test, in force at once
-        w_->applyTimings(faster);
-        QTRY_COMPARE(testMode().engine()->timings(), faster);
 
-        // FormTest lists the keys typed into it or into the main window, also into its mirror.
+        // FormTest lists the keys typed into it or into the main window.
         FormTest* form = testMode().testOutput();
         QTest::keyClick(form->findChild<QPlainTextEdit*>(QStringLiteral("Text1")), Qt::Key_5,
                         Qt::KeypadModifier);
         QTest::keyClick(w_->windowHandle(), Qt::Key_F5, Qt::ControlModifier);
         QCOMPARE(form->text(), std::string("NUMPAD 5\r\nCTRL + F5"));
-        QFile mirror(file("test-output.txt"));
-        QVERIFY(mirror.open(QIODevice::ReadOnly));
-        QCOMPARE(mirror.readAll(), QByteArray("NUMPAD 5\nCTRL + F5\n"));
-        form->findChild<QPushButton*>(QStringLiteral("CmdClear"))->click();
+        form->findChild<QAbstractButton*>(QStringLiteral("CmdClear"))->click();
         QCOMPARE(form->text(), std::string());
-        form->findChild<QPushButton*>(QStringLiteral("CmdClose"))->click();  // the test goes on
+        form->findChild<QAbstractButton*>(QStringLiteral("CmdClose"))->click();  // the test goes on
         QTRY_VERIFY(!testMode().testOutput());
         QVERIFY(testMode().timer1().isActive());
 
@@ -205,14 +206,13 @@ private slots:
     }
 
     void followSelectsThePressedButtonsRow() {
-        if (!startOverAPad()) QSKIP("SDL virtual joysticks are not available here");
+        if (pads_.empty()) QSKIP("no virtual pads: see the device list's journey");
+        start();
         w_->show();
         w_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w_));
         QAction* follow = w_->menus().tools->findChild<QAction*>("MNfollow");
         follow->trigger();
-        QCOMPARE(editor_->store->GetString(Root::CurrentUser, kConfigKey, "FollowController"),
-                 std::string("True"));
         QTRY_VERIFY(live_->controllerFollow().reading());
         pads_[0].setButton(2, true);
         QTRY_COMPARE(table().selected, 1);
@@ -229,32 +229,33 @@ private slots:
         QVERIFY(!live_->controllerFollow().timer().isActive());
     }
 
-    // Two identical pads whose buttons share numbers: the rows are of the first one's.
-    void deviceListAtStartUpAndOnRefresh() {
-        if (!QFile::exists(qEnvironmentVariable("VELLORAN_HIDLINK")))
-            QSKIP("libhidlink-sim.so is not built beside the tests");
-        start();
-        const QListWidget& list = *w_->controls().listView2;
-        QAction* create = w_->menus().toolbar->findChild<QAction*>(QStringLiteral("BTnew"));
-        QCOMPARE(editor_->boxes.shown.size(), std::size_t{1});
-        QCOMPARE(editor_->boxes.shown[0].icon, Icon::Exclamation);
-        QCOMPARE(editor_->boxes.shown[0].title, std::string("No Input Devices"));
-        QCOMPARE(list.item(0)->text(), QString("No Input Devices Found."));
-        QCOMPARE(table().row(0).colour, colour::InactiveRow);
-        QVERIFY(!create->isEnabled());
 
-        QFile boards(file("boards.txt"));
-        QVERIFY(boards.open(QIODevice::WriteOnly) && boards.write("board P-1 3 Overhead Panel\n"));
-        boards.close();
-        auto pads = attachVirtualJoysticks({{"Demo Pad", 12}, {"Demo Pad", 12}});
-        QVERIFY(pads);
-        w_->menus().toolbar->findChild<QAction*>(QStringLiteral("BTjoy"))->trigger();
-        QCOMPARE(list.count(), 3);
-        QCOMPARE(list.item(2)->text(), QString("Overhead Panel"));
-        QCOMPARE(table().row(0).colour, colour::ActiveRow);
-        QCOMPARE(table().row(2).colour, colour::InactiveRow);
-        QCOMPARE(w_->controls().statusBar1->panelText(1), QString("Input Devices: Available"));
-        QVERIFY(create->isEnabled());
+    // Qt names the character a key makes: the keys whose name differs from the key, and every
+    // named key but PRINT SCREEN (no keyboard sends its code) from some Qt key.
+    void qtKeysAsVirtualKeyCodes() {
+        using Row = std::tuple<int, Qt::KeyboardModifiers, int>;  // Qt key, modifiers, code
+        for (const auto& [key, modifiers, code] : {
+                 Row{Qt::Key_Asterisk, Qt::ShiftModifier, 56},  // shifted 8
+                 {Qt::Key_Asterisk, Qt::KeypadModifier, 106},   // keypad *
+                 {Qt::Key_Enter, Qt::KeypadModifier, 108},      // keypad Enter
+                 {Qt::Key_Home, Qt::KeypadModifier, 36},        // keypad 7 with Num Lock off
+                 {Qt::Key_QuoteDbl, Qt::ShiftModifier, 222},    // shifted quote
+                 {Qt::Key_Backtab, Qt::ShiftModifier, 9},       // shifted Tab
+                 {Qt::Key_Print, Qt::NoModifier, 44},           // the snapshot key
+                 {Qt::Key_Adiaeresis, Qt::NoModifier, 0}}) {    // not on a US keyboard
+            QCOMPARE(int(virtualKeyOf(key, modifiers)), code);
+        }
+        QCOMPARE(modifierMask(Qt::ShiftModifier | Qt::AltModifier | Qt::KeypadModifier), 5);
+        std::set<int> typed;
+        for (const auto& [first, last] : {std::pair{0x20, 0x7e}, {int(Qt::Key_Escape), 0x010000ff}}) {
+            for (int key = first; key <= last; ++key) {
+                typed.insert(virtualKeyOf(key, Qt::NoModifier));
+                typed.insert(virtualKeyOf(key, Qt::KeypadModifier));
+            }
+        }
+        for (const KeyName& row : keyNames()) {
+            if (row.code != 42) QVERIFY2(typed.count(row.code), row.name.data());
+        }
     }
 };
 
