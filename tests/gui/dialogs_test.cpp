@@ -35,11 +35,6 @@ T* child(QWidget& w, const char* name) {
     return found;
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-}
-
 }  // namespace
 
 class DialogsTest : public QObject {
@@ -150,11 +145,11 @@ private slots:
     }
 
     void changeIconTakesFilesWithAPicture() {
-        const auto file = [this](const char* name) { return dir_.filePath(QString::fromLatin1(name)); };
-        writeFile(file("broken.ico"), "not an icon");
-        writeFile(file("notes.vlz"), "[Velloran]\n");
         // A configuration file shows its type's icon; an .ico that is no picture shows none.
-        QVERIFY(GetAssociatedIcon(file("broken.ico")).isNull());
+        QFile ico(dir_.filePath("broken.ico"));
+        QVERIFY(ico.open(QIODevice::WriteOnly) && ico.write("not an icon") > 0);
+        ico.close();
+        QVERIFY(GetAssociatedIcon(ico.fileName()).isNull());
 
         // A closed entry's picture changes in the list only; a cancelled dialog changes nothing.
         EditorSession session;
@@ -163,7 +158,7 @@ private slots:
         MemoryStore store;
         testing::ScriptedBoxes boxes;
         testing::ScriptedDialogs dialogs;
-        const std::string chosen = file("notes.vlz").toStdString();
+        const std::string chosen = VELLORAN_SOURCE_DIR "/tests/data/demo_pad_shift_a.vlz";
         dialogs.answers = {std::nullopt, chosen};
         QVERIFY(!icon_click(session, dialogs, boxes, store));
         QCOMPARE(session.list.find("file2")->iconPath, std::string("/old/b.ico"));
