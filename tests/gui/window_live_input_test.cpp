@@ -57,6 +57,7 @@ class WindowLiveInputTest : public QObject {
     CountedOutput* keys_ = nullptr;  // the last key output opened
     int openOutputs_ = 0;
     bool outputAvailable_ = true;
+    bool grantGrab_ = true;  // the keyboard grab the guard asks for
     std::vector<VirtualJoystick> pads_;
     std::unique_ptr<EditorDevices> devices_;
     std::unique_ptr<Editor> editor_;
@@ -80,7 +81,7 @@ class WindowLiveInputTest : public QObject {
         };
         live_ = std::make_unique<LiveInput>(
             *w_, LiveInputParts{*devices_, openOutput, priority_, clock_,
-                                [](QWidget&, bool) { return 0; }, {}});
+                                [this](QWidget&, bool) { return grantGrab_ ? 0 : 1; }, {}});
         w_->Form_Load(kDemoPadFile);
         showVirtualDevicesDuringTests(pads_, *w_, testMode());  // none without pads
     }
@@ -110,7 +111,7 @@ private slots:
     void cleanup() {
         live_.reset();
         editor_.reset();
-        outputAvailable_ = true;
+        outputAvailable_ = grantGrab_ = true;
     }
 
     // First, as its pads serve the later journeys. Two identical pads whose buttons share
@@ -139,7 +140,7 @@ private slots:
         QCOMPARE(w_->controls().statusBar1->panelText(1), QString("Input Devices: Available"));
     }
 
-    void recordGuardedThenStop() {
+    void recordGuardedThenUnguarded() {
         start();
         w_->show();
         QVERIFY(QTest::qWaitForWindowExposed(w_));
@@ -165,6 +166,9 @@ private slots:
         click("ComRec");
         QVERIFY(!w_->session().recording && !live_->keyboardGuard().installed());
         QCOMPARE(openOutputs_, 0);
+        grantGrab_ = false;  // refused: recording goes on unguarded
+        click("ComRec");
+        QVERIFY(w_->session().recording && !live_->keyboardGuard().installed());
     }
 
     void testSendsThePressedButtonsKeys() {
