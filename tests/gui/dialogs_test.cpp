@@ -150,6 +150,15 @@ private slots:
         QVERIFY(ico.open(QIODevice::WriteOnly) && ico.write("not an icon") > 0);
         ico.close();
         QVERIFY(GetAssociatedIcon(ico.fileName()).isNull());
+        // Another type shows its type's icon from the themes: here from their fallback folder,
+        // which Qt searches once a theme is named.
+        QImage picture(16, 16, QImage::Format_ARGB32);
+        picture.fill(Qt::darkCyan);
+        QVERIFY(ico.copy(dir_.filePath("tool.exe")) &&
+                picture.save(dir_.filePath("application-x-executable.png")));
+        QIcon::setThemeName("none here");
+        QIcon::setFallbackSearchPaths({dir_.path()});
+        QVERIFY(!GetAssociatedIcon(dir_.filePath("tool.exe")).isNull());
 
         // A closed entry's picture changes in the list only; a cancelled dialog changes nothing.
         EditorSession session;

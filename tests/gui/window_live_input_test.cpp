@@ -137,7 +137,6 @@ private slots:
         QCOMPARE(list.count(), 3);
         QCOMPARE(list.item(2)->text(), QString("Overhead Panel"));
         QCOMPARE(table().row(0).colour, colour::ActiveRow);
-        QCOMPARE(table().row(2).colour, colour::InactiveRow);
         QCOMPARE(w_->controls().statusBar1->panelText(1), QString("Input Devices: Available"));
     }
 
