@@ -1,6 +1,7 @@
 // The dialogs and small windows outside the main window: About, the splash screen, the
 // Description editor, the message boxes and file filters, Preferences (formOptions) on an
 // in-memory store, and Change Icon with the files that give a configuration its picture.
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,16 +27,6 @@
 
 using namespace velloran;
 
-namespace {
-
-template <class T>
-T* child(QWidget& w, const char* name) {
-    T* found = w.findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr) qFatal("no %s", name);
-    return found;
-}
-
-}  // namespace
 
 class DialogsTest : public QObject {
     Q_OBJECT
@@ -49,9 +40,9 @@ public slots:
 private slots:
     void aboutBoxAndSplashScreen() {
         AboutDialog about(nullptr);
-        QCOMPARE(child<QLabel>(about, "lblVersion")->text(), QString("Version 1.4.9 Beta"));
+        QCOMPARE(about.findChild<QLabel*>("lblVersion")->text(), QString("Version 1.4.9 Beta"));
         QDesktopServices::setUrlHandler("mailto", this, "open");
-        emit child<QLabel>(about, "Label1")->linkActivated("mail");
+        emit about.findChild<QLabel*>("Label1")->linkActivated("mail");
         QDesktopServices::unsetUrlHandler("mailto");
         QCOMPARE(opened_, QList<QUrl>{QUrl("mailto:support@velloran.invalid?subject=Velloran")});
 
@@ -113,35 +104,35 @@ private slots:
         struct : FileAssociation {
             void reg_vlz(bool) override {}
         } association;
+        QStringList browsed{"", "/media/pads"};  // cancelled, then chosen
         PreferencesDialog dialog(nullptr, store, association, "/home/u/config/",
-                                 [](QWidget*, const QString&) { return QString("/media/pads"); });
-        const auto setting = [&store](const char* name) {
+                                 [&](QWidget*, const QString&) { return browsed.takeFirst(); });
+        const auto button = [&](const char* name) { return dialog.findChild<QPushButton*>(name); };
+        const auto setting = [&](const char* name) {
             return store.GetString(Root::CurrentUser, kConfigKey, name);
-        };
-        // Apply, OK and Cancel enabled as "apply ok cancel" flags, e.g. "--c".
-        const auto buttons = [&dialog] {
-            QString flags;
-            for (const char* name : {"cmdApply", "cmdOK", "cmdCancel"})
-                flags += child<QPushButton>(dialog, name)->isEnabled() ? name[3] : '-';
-            return flags.toLower();
         };
         dialog.show();
         // From the defaults (hold 0, rotary 35): the scroll bars have their largest value on top.
-        child<QScrollBar>(dialog, "VScrollHold")->triggerAction(QAbstractSlider::SliderToMinimum);
-        child<QScrollBar>(dialog, "VScrollRotary")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        QCOMPARE(child<QLineEdit>(dialog, "TextHold")->text(), QString("500"));
-        QCOMPARE(child<QLineEdit>(dialog, "TextRotary")->text(), QString("30"));
-        QCOMPARE(buttons(), QString("aoc"));
-        child<QPushButton>(dialog, "ComBrowse")->click();
-        child<QPushButton>(dialog, "cmdCancel")->click();
+        dialog.findChild<QScrollBar*>("VScrollHold")->triggerAction(QScrollBar::SliderToMinimum);
+        dialog.findChild<QScrollBar*>("VScrollRotary")->triggerAction(QScrollBar::SliderSingleStepAdd);
+        QCOMPARE(dialog.findChild<QLineEdit*>("TextHold")->text(), QString("500"));
+        QCOMPARE(dialog.findChild<QLineEdit*>("TextRotary")->text(), QString("30"));
+        QVERIFY(button("cmdApply")->isEnabled() && button("cmdOK")->isEnabled());
+        button("ComBrowse")->click();
+        QCOMPARE(dialog.findChild<QLineEdit*>("Text1")->text(), QString("/home/u/config/"));
+        button("ComBrowse")->click();
+        button("cmdCancel")->click();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QCOMPARE(setting("KeyHold"), std::string("0"));
 
         dialog.show();
-        child<QPushButton>(dialog, "cmdApply")->click();
+        button("cmdApply")->click();
         QCOMPARE(setting("KeyHold"), std::string("500"));
         QCOMPARE(setting("ConfigPath"), std::string("/media/pads/"));
-        QCOMPARE(buttons(), QString("-o-"));
+        QVERIFY(!button("cmdApply")->isEnabled() && button("cmdOK")->isEnabled());
+        QVERIFY(!button("cmdCancel")->isEnabled());
+        dialog.findChild<QCheckBox*>("Check3")->click();
+        QVERIFY(button("cmdApply")->isEnabled());
     }
 
     void changeIconTakesFilesWithAPicture() {

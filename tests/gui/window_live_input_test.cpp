@@ -133,7 +133,11 @@ private slots:
         QFile boards(boards_);
         QVERIFY(boards.open(QIODevice::WriteOnly) && boards.write("board P-1 3 Overhead Panel\n"));
         boards.close();
+        QString querying;  // the status panel while the devices are detected
+        w_->setDeviceDetection(
+            [&] { return querying = w_->controls().statusBar1->panelText(1), devices_->detect(); });
         w_->menus().toolbar->findChild<QAction*>(QStringLiteral("BTjoy"))->trigger();
+        QCOMPARE(querying, QString("DirectInput Device: Querying Properties"));
         QCOMPARE(list.count(), 3);
         QCOMPARE(list.item(2)->text(), QString("Overhead Panel"));
         QCOMPARE(table().row(0).colour, colour::ActiveRow);
@@ -169,6 +173,7 @@ private slots:
         grantGrab_ = false;  // refused: recording goes on unguarded
         click("ComRec");
         QVERIFY(w_->session().recording && !live_->keyboardGuard().installed());
+        QCOMPARE(type(Qt::Key_Escape, Qt::ControlModifier), 4);  // not blocked
     }
 
     void testSendsThePressedButtonsKeys() {
@@ -219,6 +224,8 @@ private slots:
         QVERIFY(activate());
         QAction* follow = w_->menus().tools->findChild<QAction*>("MNfollow");
         follow->trigger();
+        QCOMPARE(editor_->store->GetString(Root::CurrentUser, kConfigKey, "FollowController"),
+                 std::string("True"));
         QTRY_VERIFY(live_->controllerFollow().reading());
         pads_[0].setButton(2, true);
         QTRY_COMPARE(table().selected, 1);
