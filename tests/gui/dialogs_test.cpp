@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -26,7 +27,6 @@
 #include "shell/splash_window.h"
 
 using namespace velloran;
-
 
 class DialogsTest : public QObject {
     Q_OBJECT
@@ -90,8 +90,8 @@ private slots:
         QCOMPARE(text, QString("One\n\nTwo"));
         QCOMPARE(icon, QMessageBox::Warning);
 
-        const QtFileFilter two = toQtFilter("All Files (*.*)|*.*|Icons (*.ico, *.bmp)|*.ico;*.bmp", 2);
-        QCOMPARE(two.nameFilters, QStringList({"All Files (*)", "Icons (*.ico *.bmp)"}));
+        const QtFileFilter two = toQtFilter("All (*.*)|*.*|Icons (*.ico, *.bmp)|*.ico;*.bmp", 2);
+        QCOMPARE(two.nameFilters, QStringList({"All (*)", "Icons (*.ico *.bmp)"}));
         QCOMPARE(two.selected, QString("Icons (*.ico *.bmp)"));
         const QtFileFilter bare = toQtFilter("Text|*.txt", 3);  // index out of range
         QCOMPARE(bare.nameFilters, QStringList{"Text (*.txt)"});
@@ -108,13 +108,11 @@ private slots:
         PreferencesDialog dialog(nullptr, store, association, "/home/u/config/",
                                  [&](QWidget*, const QString&) { return browsed.takeFirst(); });
         const auto button = [&](const char* name) { return dialog.findChild<QPushButton*>(name); };
-        const auto setting = [&](const char* name) {
-            return store.GetString(Root::CurrentUser, kConfigKey, name);
-        };
         dialog.show();
         // From the defaults (hold 0, rotary 35): the scroll bars have their largest value on top.
         dialog.findChild<QScrollBar*>("VScrollHold")->triggerAction(QScrollBar::SliderToMinimum);
-        dialog.findChild<QScrollBar*>("VScrollRotary")->triggerAction(QScrollBar::SliderSingleStepAdd);
+        dialog.findChild<QScrollBar*>("VScrollRotary")
+            ->triggerAction(QScrollBar::SliderSingleStepAdd);
         QCOMPARE(dialog.findChild<QLineEdit*>("TextHold")->text(), QString("500"));
         QCOMPARE(dialog.findChild<QLineEdit*>("TextRotary")->text(), QString("30"));
         QVERIFY(button("cmdApply")->isEnabled() && button("cmdOK")->isEnabled());
@@ -123,12 +121,13 @@ private slots:
         button("ComBrowse")->click();
         button("cmdCancel")->click();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QCOMPARE(setting("KeyHold"), std::string("0"));
+        QCOMPARE(store.GetString(Root::CurrentUser, kConfigKey, "KeyHold"), std::string("0"));
 
         dialog.show();
         button("cmdApply")->click();
-        QCOMPARE(setting("KeyHold"), std::string("500"));
-        QCOMPARE(setting("ConfigPath"), std::string("/media/pads/"));
+        QCOMPARE(store.GetString(Root::CurrentUser, kConfigKey, "KeyHold"), std::string("500"));
+        QCOMPARE(store.GetString(Root::CurrentUser, kConfigKey, "ConfigPath"),
+                 std::string("/media/pads/"));
         QVERIFY(!button("cmdApply")->isEnabled() && button("cmdOK")->isEnabled());
         QVERIFY(!button("cmdCancel")->isEnabled());
         dialog.findChild<QCheckBox*>("Check3")->click();
@@ -141,14 +140,15 @@ private slots:
         QVERIFY(ico.open(QIODevice::WriteOnly) && ico.write("not an icon") > 0);
         ico.close();
         QVERIFY(GetAssociatedIcon(ico.fileName()).isNull());
-        // Another type shows its type's icon from the themes: here from their fallback folder,
-        // which Qt searches once a theme is named.
+        // Another type shows its type's generic icon from the themes (here from their fallback
+        // folder, which Qt searches once a theme is named).
+        QVERIFY(ico.copy(dir_.filePath("tool.exe")));
         QImage picture(16, 16, QImage::Format_ARGB32);
         picture.fill(Qt::darkCyan);
-        QVERIFY(ico.copy(dir_.filePath("tool.exe")) &&
-                picture.save(dir_.filePath("application-x-executable.png")));
-        QIcon::setThemeName("none here");
+        const QMimeType type = QMimeDatabase().mimeTypeForFile(dir_.filePath("tool.exe"));
+        QVERIFY(picture.save(dir_.filePath(type.genericIconName() + ".png")));
         QIcon::setFallbackSearchPaths({dir_.path()});
+        QIcon::setThemeName("none here");
         QVERIFY(!GetAssociatedIcon(dir_.filePath("tool.exe")).isNull());
 
         // A closed entry's picture changes in the list only; a cancelled dialog changes nothing.

@@ -33,7 +33,9 @@ private slots:
         images[col::FirstRelease - col::FirstPress] = 13;
         model.setStepHeaderImages(images);
         const auto header = [&model](int c) {
-            return model.headerData(c, Qt::Horizontal, Qt::DecorationRole).value<QIcon>().cacheKey();
+            return model.headerData(c, Qt::Horizontal, Qt::DecorationRole)
+                .value<QIcon>()
+                .cacheKey();
         };
         QCOMPARE(header(col::FirstRelease), icons::menuPicture(13).cacheKey());
         QCOMPARE(header(col::FirstPress), icons::menuPicture(12).cacheKey());
@@ -66,7 +68,8 @@ private slots:
         QHeaderView& header = *view.horizontalHeader();
         // No column narrower than 1700 twips.
         QCOMPARE(view.minColumnWidth(), twipsToPixels(1700, view.logicalDpiX()));
-        for (int c = 0; c < col::Count; ++c) QVERIFY(header.sectionSize(c) >= view.minColumnWidth());
+        for (int c = 0; c < col::Count; ++c)
+            QVERIFY(header.sectionSize(c) >= view.minColumnWidth());
         // A longer text widens its column once the model hears of the change.
         table.row(0).cell(col::Description).text = std::string(60, 'W');
         model.rowsChanged(0, 0);

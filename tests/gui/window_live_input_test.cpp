@@ -67,6 +67,8 @@ class WindowLiveInputTest : public QObject {
 
     // The window over the system's input back ends, loaded with the demo pad's configuration.
     void start() {
+        live_.reset();  // before the window it watches
+        outputAvailable_ = grantGrab_ = true;
         devices_ = std::make_unique<EditorDevices>(EditorDevices::openSystem());
         editor_ = std::make_unique<Editor>();
         Editor& e = *editor_;
@@ -79,15 +81,16 @@ class WindowLiveInputTest : public QObject {
             keys_ = new CountedOutput(clock_, openOutputs_);
             return {std::unique_ptr<KeyOutput>(keys_), {OutputKind::XTest, "XTest", ""}, ""};
         };
+        const auto grab = [this](QWidget&, bool) { return grantGrab_ ? 0 : 1; };
         live_ = std::make_unique<LiveInput>(
-            *w_, LiveInputParts{*devices_, openOutput, priority_, clock_,
-                                [this](QWidget&, bool) { return grantGrab_ ? 0 : 1; }, {}});
+            *w_, LiveInputParts{*devices_, openOutput, priority_, clock_, grab, {}});
         w_->Form_Load(kDemoPadFile);
         showVirtualDevicesDuringTests(pads_, *w_, testMode());  // none without pads
     }
     MappingTable& table() { return *w_->session().currentTable(); }
     TestMode& testMode() { return live_->testMode(); }
     void click(const char* button) { commandButton(*w_, button)->click(); }
+    bool activate() { return w_->activateWindow(), QTest::qWaitForWindowActive(w_); }
     bool eventFilter(QObject*, QEvent* event) override {
         keysPassedOn_ += event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
         return false;
@@ -103,15 +106,10 @@ class WindowLiveInputTest : public QObject {
 private slots:
     void initTestCase() {
         qputenv("SDL_VIDEODRIVER", "dummy");
-        qputenv("VELLORAN_HIDLINK", QCoreApplication::applicationDirPath().toUtf8() +
-                                        "/../lib/libhidlink-sim.so");
+        qputenv("VELLORAN_HIDLINK",
+                QCoreApplication::applicationDirPath().toUtf8() + "/../lib/libhidlink-sim.so");
         qputenv("HIDLINK_SIM_FILE", boards_.toUtf8());
         QFile(boards_).open(QIODevice::WriteOnly);  // no boards until a test adds one
-    }
-    void cleanup() {
-        live_.reset();
-        editor_.reset();
-        outputAvailable_ = grantGrab_ = true;
     }
 
     // First, as its pads serve the later journeys. Two identical pads whose buttons share
@@ -219,7 +217,6 @@ private slots:
     void followSelectsThePressedButtonsRow() {
         if (pads_.empty()) QSKIP("no virtual pads: see the device list's journey");
         start();
-        const auto activate = [this] { return w_->activateWindow(), QTest::qWaitForWindowActive(w_); };
         w_->show();
         QVERIFY(activate());
         QAction* follow = w_->menus().tools->findChild<QAction*>("MNfollow");
@@ -243,25 +240,24 @@ private slots:
         QVERIFY(!live_->controllerFollow().timer().isActive());
     }
 
-
     // Qt names the character a key makes: the keys whose name differs from the key, and every
     // named key but PRINT SCREEN (no keyboard sends its code) from some Qt key.
     void qtKeysAsVirtualKeyCodes() {
         using Row = std::tuple<int, Qt::KeyboardModifiers, int>;  // Qt key, modifiers, code
-        for (const auto& [key, modifiers, code] : {
-                 Row{Qt::Key_Asterisk, Qt::ShiftModifier, 56},  // shifted 8
-                 {Qt::Key_Asterisk, Qt::KeypadModifier, 106},   // keypad *
-                 {Qt::Key_Enter, Qt::KeypadModifier, 108},      // keypad Enter
-                 {Qt::Key_Home, Qt::KeypadModifier, 36},        // keypad 7 with Num Lock off
-                 {Qt::Key_QuoteDbl, Qt::ShiftModifier, 222},    // shifted quote
-                 {Qt::Key_Backtab, Qt::ShiftModifier, 9},       // shifted Tab
-                 {Qt::Key_Print, Qt::NoModifier, 44},           // the snapshot key
-                 {Qt::Key_Adiaeresis, Qt::NoModifier, 0}}) {    // not on a US keyboard
+        for (const auto& [key, modifiers, code] :
+             {Row{Qt::Key_Asterisk, Qt::ShiftModifier, 56},  // shifted 8
+              {Qt::Key_Asterisk, Qt::KeypadModifier, 106},   // keypad *
+              {Qt::Key_Enter, Qt::KeypadModifier, 108},      // keypad Enter
+              {Qt::Key_Home, Qt::KeypadModifier, 36},        // keypad 7 with Num Lock off
+              {Qt::Key_QuoteDbl, Qt::ShiftModifier, 222},    // shifted quote
+              {Qt::Key_Backtab, Qt::ShiftModifier, 9},       // shifted Tab
+              {Qt::Key_Print, Qt::NoModifier, 44},           // the snapshot key
+              {Qt::Key_Adiaeresis, Qt::NoModifier, 0}}) {    // not on a US keyboard
             QCOMPARE(int(virtualKeyOf(key, modifiers)), code);
         }
         QCOMPARE(modifierMask(Qt::ShiftModifier | Qt::AltModifier | Qt::KeypadModifier), 5);
         std::set<int> typed;
-        for (const auto& [first, last] : {std::pair{0x20, 0x7e}, {int(Qt::Key_Escape), 0x010000ff}}) {
+        for (const auto& [first, last] : {std::pair{0x20, 0x7e}, {0x01000000, 0x010000ff}}) {
             for (int key = first; key <= last; ++key) {
                 typed.insert(virtualKeyOf(key, Qt::NoModifier));
                 typed.insert(virtualKeyOf(key, Qt::KeypadModifier));
