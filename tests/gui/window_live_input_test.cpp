@@ -123,8 +123,8 @@ private slots:
         if (!pads) QSKIP("SDL virtual joysticks are not available here");
         pads_ = std::move(pads.value());
         const QListWidget& list = *w_->controls().listView2;
-        QCOMPARE(editor_->boxes.shown[0].icon, Icon::Exclamation);
-        QCOMPARE(editor_->boxes.shown[0].title, std::string("No Input Devices"));
+        QCOMPARE(editor_->boxes.shown.at(0).icon, Icon::Exclamation);
+        QCOMPARE(editor_->boxes.shown.at(0).title, std::string("No Input Devices"));
         QCOMPARE(list.item(0)->text(), QString("No Input Devices Found."));
         QCOMPARE(table().row(0).colour, colour::InactiveRow);
 
