@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "common/files.h"
 #include "common/fixtures.h"
 #include "file_format/configuration_file.h"
 #include "session/document_state.h"
@@ -107,8 +106,8 @@ TEST(ConfigurationReader, OlderVersionsLoadTheirRecordsIntoTheCurrentColumns) {
 TEST(ConfigurationReader, ButtonNumbersOutsideOneTo512AreDroppedAndFlagsKeepTheirKind) {
     std::string file = "1.4\r\n";
     for (const char* button : {"\"0\"", "\"513\"", "-2", "", "#TRUE#"}) file += block14(button);
-    file += block14("\"1\"", "\"True\"") + block14("\"512\"", "\" false \"") +
-            block14("3", "-1") + block14("\"4\"", "");
+    file += block14("\"1\"", "\"True\"") + block14("\"512\"", "\" false \"") + block14("3", "-1") +
+            block14("\"4\"", "");
     const auto c = parseConfiguration(file, devices());
     ASSERT_FALSE(c.failure);
     EXPECT_FALSE(c.obsolete);
@@ -120,11 +119,11 @@ TEST(ConfigurationReader, ButtonNumbersOutsideOneTo512AreDroppedAndFlagsKeepThei
 }
 
 // Empty or cut-short files ask to delete the file; a non-numeric button or a bad flag is a type
-// mismatch; read errors decide their own follow-up.
-TEST(ConfigurationReader, BrokenFilesAndReadErrorsFailWithTheirFollowUp) {
-    for (const std::string& file : {std::string(), readFixture("truncated.vlz"),
-                                    readFixture("not_a_config.txt"),
-                                    readFixture("v1_4.vlz") + "\r\n"}) {  // one more record
+// mismatch.
+TEST(ConfigurationReader, BrokenFilesFailWithTheirFollowUp) {
+    for (const std::string& file :
+         {std::string(), readFixture("truncated.vlz"), readFixture("not_a_config.txt"),
+          readFixture("v1_4.vlz") + "\r\n"}) {  // one more record
         expectFollowUp(parseConfiguration(file, devices()), FollowUp::AskDeleteFile, 2);
     }
     EXPECT_EQ(parseConfiguration(readFixture("truncated.vlz"), devices()).rows.size(), 2u);
@@ -135,22 +134,12 @@ TEST(ConfigurationReader, BrokenFilesAndReadErrorsFailWithTheirFollowUp) {
     EXPECT_EQ(button.rows.size(), 1u);
     expectFollowUp(parseConfiguration(head + block14("\"2\"", "\"maybe\""), devices()),
                    FollowUp::None, 0);
-
-    for (const auto& [error, followUp, state] :
-         {std::tuple{runtimeError(53), FollowUp::RemoveEntry, 2},
-          {runtimeError(70), FollowUp::CloseConfiguration, 0},
-          {runtimeError(err::FileAlreadyOpen), FollowUp::UnloadMainWindow, 0},
-          {RuntimeError{7, "Out of memory"}, FollowUp::None, 0}}) {
-        testing::MemoryFiles fs;
-        fs.readErrors["a.vlz"] = error;
-        expectFollowUp(loadConfiguration(fs, "a.vlz", DeviceInventory{}), followUp, state);
-    }
 }
 
 // Flags are written as their tag holds them; texts are trimmed, encoded and kept on one record.
 TEST(ConfigurationWriter, FlagsAsTheirTagAndTextsTrimmedEncodedOnOneRecord) {
-    for (const auto& [tag, record] : {std::pair{Tag::text("True"), "\"True\""},
-                                      {Tag::number(0.5), "0.5"}, {Tag(), ""}}) {
+    for (const auto& [tag, record] :
+         {std::pair{Tag::text("True"), "\"True\""}, {Tag::number(0.5), "0.5"}, {Tag(), ""}}) {
         MappingRow row = plainRow("1");
         row.cell(col::Rotary).tag = tag;
         EXPECT_EQ(written(row).at(5), record) << record;
@@ -187,17 +176,6 @@ TEST(ConfigurationWriter, RoundTripKeepsBytesCellsAndTagKinds) {
     for (int c : {int{col::DeviceId}, int{col::Repeat}, int{col::NumLock}, col::FirstRelease + 3}) {
         EXPECT_EQ(loaded.rows[0].cell(c), row.cell(c)) << c;
         EXPECT_EQ(loaded.rows[0].cell(c).tag.kind(), row.cell(c).tag.kind()) << c;
-    }
-}
-
-// Every write error fails the save; a file held open elsewhere also ends the program.
-TEST(SaveConfiguration, WriteErrorsFailTheSave) {
-    for (const int number : {61, err::FileAlreadyOpen, err::TypeMismatch}) {
-        testing::MemoryFiles fs;
-        fs.writeErrors["a.vlz"] = runtimeError(number);
-        const auto failure = saveConfiguration(fs, "a.vlz", {});
-        ASSERT_TRUE(failure) << number;
-        EXPECT_EQ(failure->unloadMainWindow, number == err::FileAlreadyOpen) << number;
     }
 }
 

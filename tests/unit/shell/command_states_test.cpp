@@ -38,25 +38,24 @@ TEST(CommandStates, AFewCommandsPerBranch) {
         const char *on, *off, *kept;
         bool recordingAfter;
     };
+    using In = ButtonStateInputs;
     const Row rows[] = {
-        {{.stateCode = state::Listed, .deviceCount = 1}, "BTopen BTrun l:separator1 c:ComRec",
+        {In{.stateCode = state::Listed, .deviceCount = 1}, "BTopen BTrun l:separator1 c:ComRec",
          "BTclose BTsave m:MNclose", "", false},
-        {{.stateCode = state::New}, "BTclose l:MNclose BTsaveas", "m:MNclose BTnew BTrun BTsave",
+        {In{.stateCode = state::New}, "BTclose l:MNclose BTsaveas", "m:MNclose BTnew BTrun BTsave",
          "", false},
-        {{.stateCode = state::Unchanged}, "m:MNclose BTclone BTicon", "BTsave BTrun BTopen", "",
+        {In{.stateCode = state::Unchanged}, "m:MNclose BTclone BTicon", "BTsave BTrun BTopen", "",
          false},
-        {{.stateCode = state::Changed, .deviceCount = 1}, "BTsave m:MNsave BTnew", "BTrun BTopen",
+        {In{.stateCode = state::Changed, .deviceCount = 1}, "BTsave m:MNsave BTnew", "BTrun BTopen",
          "", false},
-        {{.stateCode = 4, .deviceCount = 1}, "c:ComTest BTsave", "", "l:MNsave l:separator3", false},
-        {{.recording = true, .stateCode = 0}, "c:ComClear t:MNClear", "BTload m:MNoptions c:ComTest",
-         "c:ComRec t:MNrec l:MNopen", true},
-        {{.testing = true, .stateCode = 0}, "", "BTload c:ComRec t:MNrec", "c:ComTest t:MNtest",
+        {In{.recording = true, .stateCode = 0}, "c:ComClear t:MNClear",
+         "BTload m:MNoptions c:ComTest", "c:ComRec t:MNrec l:MNopen", true},
+        {In{.testing = true, .stateCode = 0}, "", "BTload c:ComRec t:MNrec", "c:ComTest t:MNtest",
          false},
-        {{.noneOpen = true, .recording = true, .stateCode = 0}, "BTload", "c:ComRec c:ComTest",
+        {In{.noneOpen = true, .recording = true, .stateCode = 0}, "BTload", "c:ComRec c:ComTest",
          "t:MNrec", false},
-        {{.listEmpty = true, .noneOpen = true, .recording = true, .deviceCount = 1},
+        {In{.listEmpty = true, .noneOpen = true, .recording = true, .deviceCount = 1},
          "BTnew l:MNnew BTload l:MNload", "BTopen BTsave m:MNsave l:MNclose", "c:ComRec", true},
-        {{.listEmpty = true}, "BTload", "BTnew m:MNnew l:separator1", "", false},
     };
     for (const Row& row : rows) {
         for (const bool before : {false, true}) {

@@ -1,25 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <tuple>
 
-#include "common/boxes.h"
-#include "shell/input_layer_check.h"
 #include "shell/instance_socket.h"
 
 namespace velloran {
 namespace {
-
-TEST(InputLayerCheck, AcceptsTheRequiredReleaseAndLaterOnly) {
-    for (const auto& [version, accepted] :
-         {std::pair{std::optional{LibraryVersion{2, 0, 18}}, true},
-          {LibraryVersion{3, 0, 0}, true}, {LibraryVersion{2, 0, 17}, false},
-          {std::nullopt, false}}) {
-        testing::ScriptedBoxes shown;
-        EXPECT_EQ(inputLayerCheck(version, shown), accepted);
-        EXPECT_EQ(shown.shown.size(), accepted ? 0u : 1u);
-    }
-}
 
 // The socket names the display the windows show on, inside the runtime folder, else with the
 // user id in the temporary folder.
@@ -28,9 +14,7 @@ TEST(InstanceSocket, NamesTheDisplayAndKeepsUsersApart) {
     for (const auto& [runtime, platform, x11, wayland, expected] :
          {std::tuple<std::string, std::string, std::string, std::string, std::string>{
               "/r", "xcb", ":1", "wayland-1", in + ":1"},
-          {"/r", "wayland", ":0", "wayland-1", in + "wayland-1"},
           {"/r", "wayland-egl", ":0", "", in + "wayland-0"},
-          {"/r", "offscreen", ":3", "", in + ":3"},
           {"/r", "xcb", "/tmp/l/org.x:0", "", in + "_tmp_l_org.x:0"},
           {"", "xcb", ":0", "", "/tmp/" + title + " 7 :0"}}) {
         EXPECT_EQ(instanceSocketPath({runtime, "/tmp", 7, platform, x11, wayland}), expected);
