@@ -90,7 +90,8 @@ TEST(SaveAs, OntoAListedFileDropsItsEntryAskingFirstIfItIsChanged) {
     EXPECT_EQ(d.entry("file1", settings::kEntryIconPath), "/pics/p.png");
 }
 
-// A copy under a new key; onto its own vanished file a configuration writes there under its key.
+// A copy under a new key; onto its own vanished file a configuration writes there under its key;
+// a clone is a new configuration with the rows of the one it copies.
 TEST(SaveAs, ToANewFileCopiesASavedConfigurationUnderANewKey) {
     SessionDesk d;
     loadChanged(d, {"/cfg/a.vlz"});
@@ -101,6 +102,10 @@ TEST(SaveAs, ToANewFileCopiesASavedConfigurationUnderANewKey) {
     d.files.files.erase("/cfg/b.vlz");
     EXPECT_EQ(save(d, SaveMode::SaveAs, "/cfg/b.vlz"), SaveOutcome::Saved);
     EXPECT_THAT(d.listKeys(), ElementsAre("file1", "file2"));
+
+    clone_click(d.session, d.services);
+    EXPECT_EQ(d.item("file3").state, state::New);
+    EXPECT_EQ(d.session.currentTable()->row(0).cell(col::Description).text, "Changed");
 }
 
 TEST(ConfigurationExtension, AddedUnlessTheNameHasOne) {
@@ -211,7 +216,7 @@ TEST(Startup, BuildsTheListFromTheFolderAndTheStoreEntries) {
     EXPECT_EQ(d.entry("file2") + d.entry("file3"), "");
 }
 
-TEST(CommandLine, QuotedOrRelativePathsLoadWithoutTheDialog) {
+TEST(CommandLine, QuotedOrRelativePathsBecomeFullPaths) {
     MemoryFiles files;
     for (const auto& [text, path] :
          {std::pair<std::string, std::string>{"\"/my files/a b.vlz\"", "/my files/a b.vlz"},
