@@ -1,36 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <map>
-#include <set>
 #include <sstream>
 #include <string>
-#include <string_view>
 
 #include "shell/command_states.h"
-#include "shell/menu_pictures.h"
 
 namespace velloran {
 namespace {
 
-using Names = std::set<std::string>;
-
-Names names(std::string_view spaced) {
-    std::istringstream in{std::string(spaced)};
-    Names out;
-    for (std::string n; in >> n;) out.insert(n);
-    return out;
-}
-
-Names on(const Switches& s) {
-    Names out;
-    for (const auto& [name, value] : s) {
-        if (value) out.insert(name);
-    }
-    return out;
-}
-
-// Every switch at `value` and captions no rule writes, so a test can tell which entries a path
-// leaves alone.
+// Every switch at `value`, so a test can tell which entries a path leaves alone.
 CommandStates uniform(bool value) {
     CommandStates s;
     for (Switches* m :
@@ -38,111 +16,60 @@ CommandStates uniform(bool value) {
         for (auto& entry : *m) entry.second = value;
     }
     s.listMenu = s.tableMenu = value;
-    s.recCaption = "previous rec";
     return s;
 }
 
-// "BTx" a toolbar button, "m:MNx" a main-menu item, "l:MNx" a list-menu item.
+// "BTx" a toolbar button, "m:MNx" a main-menu item, "l:MNx" a list-menu item, "c:Comx" a command
+// button, "t:MNx" a table-menu item.
 bool enabled(const CommandStates& s, const std::string& name) {
-    if (name.starts_with("m:")) return s.mainMenu.at(name.substr(2));
-    if (name.starts_with("l:")) return s.listMenuItems.at(name.substr(2));
+    const std::string item = name.substr(2);
+    if (name.starts_with("m:")) return s.mainMenu.at(item);
+    if (name.starts_with("l:")) return s.listMenuItems.at(item);
+    if (name.starts_with("c:")) return s.buttons.at(item);
+    if (name.starts_with("t:")) return s.tableMenuItems.at(item);
     return s.toolbar.at(name);
 }
 
-// A few commands per document state, each from a different branch of the rules.
-TEST(CommandStates, DocumentStateDecidesTheDocumentCommandsWhileEditing) {
-    for (const auto& [code, device, enabledNames, disabledNames] :
-         {std::tuple{state::Listed, true, "BTopen BTdelete BTicon BTrun BTload l:separator1",
-                     "BTclose BTsave BTsaveas BTclone l:MNclose m:MNclose l:separator3"},
-          {state::New, false, "BTclose l:MNclose BTsaveas BTjoy BThelp l:separator2",
-           "m:MNclose BTnew BTrun BTsave BTdelete BTicon BTclone l:separator1"},
-          {state::Unchanged, false, "m:MNclose BTclone BTicon BTsaveas l:separator4",
-           "BTsave BTrun BTopen BTnew"},
-          {state::Changed, true, "BTsave m:MNsave BTnew l:MNnew BTdelete",
-           "BTrun m:MNrun BTopen"}}) {
+// A few commands per branch of the rules, from every entry on and from every entry off: those
+// switched on, those switched off, those kept as they were; and the recording mode afterwards.
+TEST(CommandStates, AFewCommandsPerBranch) {
+    struct Row {
+        ButtonStateInputs in;
+        const char *on, *off, *kept;
+        bool recordingAfter;
+    };
+    using In = ButtonStateInputs;
+    const Row rows[] = {
+        {In{.stateCode = state::Listed, .deviceCount = 1}, "BTopen BTrun l:separator1 c:ComRec",
+         "BTclose BTsave m:MNclose", "", false},
+        {In{.stateCode = state::New}, "BTclose l:MNclose BTsaveas", "m:MNclose BTnew BTrun BTsave",
+         "", false},
+        {In{.stateCode = state::Unchanged}, "m:MNclose BTclone BTicon", "BTsave BTrun BTopen", "",
+         false},
+        {In{.stateCode = state::Changed, .deviceCount = 1}, "BTsave m:MNsave BTnew", "BTrun BTopen",
+         "", false},
+        {In{.recording = true, .stateCode = 0}, "c:ComClear t:MNClear",
+         "BTload m:MNoptions c:ComTest", "c:ComRec t:MNrec l:MNopen", true},
+        {In{.testing = true, .stateCode = 0}, "", "BTload c:ComRec t:MNrec", "c:ComTest t:MNtest",
+         false},
+        {In{.noneOpen = true, .recording = true, .stateCode = 0}, "BTload", "c:ComRec c:ComTest",
+         "t:MNrec", false},
+        {In{.listEmpty = true, .noneOpen = true, .recording = true, .deviceCount = 1},
+         "BTnew l:MNnew BTload l:MNload", "BTopen BTsave m:MNsave l:MNclose", "c:ComRec", true},
+    };
+    for (const Row& row : rows) {
         for (const bool before : {false, true}) {
-            SCOPED_TRACE(std::to_string(code) + (before ? " from on" : " from off"));
-            const auto u = Set_Button_States({.stateCode = code, .deviceCount = device ? 1 : 0},
-                                             uniform(before));
-            for (const std::string& n : names(enabledNames)) EXPECT_TRUE(enabled(u.states, n)) << n;
-            for (const std::string& n : names(disabledNames)) {
-                EXPECT_FALSE(enabled(u.states, n)) << n;
-            }
-            EXPECT_TRUE(on(u.states.buttons).size() == u.states.buttons.size());
-            EXPECT_TRUE(u.states.listMenu && u.states.tableMenu);
-            EXPECT_FALSE(u.recPicture || u.clearFeedback);
-            EXPECT_EQ(u.states.recCaption, "Record Key Mappings");
+            SCOPED_TRACE(std::string(row.on) + " / " + row.off + (before ? " from on" : ""));
+            const auto u = Set_Button_States(row.in, uniform(before));
+            const auto expect = [&](const char* names, bool value) {
+                std::istringstream in{names};
+                for (std::string n; in >> n;) EXPECT_EQ(enabled(u.states, n), value) << n;
+            };
+            expect(row.on, true);
+            expect(row.off, false);
+            expect(row.kept, before);
+            EXPECT_EQ(u.recording, row.recordingAfter);
         }
-    }
-}
-
-// Which command buttons and table-menu items stay usable in each mode; the document commands
-// are locked and the list entries keep their previous values.
-TEST(CommandStates, RecordingAndTestingLockTheDocumentCommands) {
-    // The buttons and items on; the first of each is kept from before, not set.
-    for (const auto& [recording, buttonNames, tableNames, recCaption] :
-         {std::tuple{true, "ComRec ComClear ComClearItem", "MNrec MNClear MNClearItem",
-                     "Stop Recording"},
-          {false, "ComTest", "MNtest", "previous rec"}}) {
-        for (const bool previous : {false, true}) {
-            SCOPED_TRACE(std::to_string(recording) + std::to_string(previous));
-            const CommandStates before = uniform(previous);
-            const auto u = Set_Button_States(
-                {.recording = recording, .testing = !recording, .stateCode = 0, .deviceCount = 3},
-                before);
-            Names buttons = names(buttonNames), table = names(tableNames);
-            if (!previous) buttons.erase(recording ? "ComRec" : "ComTest");
-            if (!previous) table.erase(recording ? "MNrec" : "MNtest");
-            EXPECT_EQ(on(u.states.buttons), buttons);
-            EXPECT_EQ(on(u.states.tableMenuItems), table);
-            EXPECT_EQ(u.states.recCaption, recCaption);
-            EXPECT_TRUE(on(u.states.toolbar).empty() && !u.states.listMenu &&
-                        !u.states.mainMenu.at("MNoptions") && u.recording == recording);
-            EXPECT_EQ(u.states.listMenuItems, before.listMenuItems);
-        }
-    }
-}
-
-// With nothing open the modes end; an empty list offers only New and Load and leaves the modes;
-// other state codes leave the document entries.
-TEST(CommandStates, NothingOpenEmptyListAndOtherCodes) {
-    const CommandStates before = uniform(true);
-    const auto none = Set_Button_States(
-        {.noneOpen = true, .recording = true, .testing = true, .stateCode = state::Changed},
-        before);
-    EXPECT_TRUE(on(none.states.buttons).empty() && !none.recording && !none.testing);
-    EXPECT_TRUE(none.recPicture == "rec_off" && none.clearFeedback);
-    EXPECT_EQ(none.states.tableMenuItems, before.tableMenuItems);
-    EXPECT_EQ(none.states.recCaption, "previous rec");
-    EXPECT_EQ(none.states.toolbar,
-              Set_Button_States({.stateCode = state::Changed}, before).states.toolbar);
-
-    for (const bool device : {false, true}) {
-        const auto u = Set_Button_States({.listEmpty = true, .noneOpen = true, .recording = true,
-                                          .testing = true, .deviceCount = device ? 1 : 0},
-                                         before);
-        EXPECT_EQ(on(u.states.toolbar),
-                  names(device ? "BTnew BTload BTjoy BThelp" : "BTload BTjoy BThelp"));
-        EXPECT_EQ(on(u.states.listMenuItems),
-                  names(device ? "MNnew separator1 MNload separator2" : "MNload separator2"));
-        EXPECT_TRUE(u.states.buttons == before.buttons && u.recording && u.testing);
-    }
-    EXPECT_EQ(Set_Button_States({.stateCode = 4, .deviceCount = 1}, uniform(false))
-                  .states.listMenuItems,
-              uniform(false).listMenuItems);
-}
-
-// Each pictured item is a real menu item with one picture, and a command shows the same picture
-// in both menus.
-TEST(MenuPictures, EveryItemOnceAndTheSamePictureInBothMenus) {
-    const CommandStates controls;
-    std::map<std::string, int> main;
-    for (const MenuPicture& p : mainMenuPictures()) {
-        EXPECT_TRUE(main.emplace(p.item, p.picture).second) << p.item;
-    }
-    for (const MenuPicture& p : listMenuPictures()) {
-        EXPECT_TRUE(controls.listMenuItems.contains(std::string(p.item))) << p.item;
-        EXPECT_EQ(main.at(std::string(p.item)), p.picture) << p.item;
     }
 }
 
