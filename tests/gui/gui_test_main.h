@@ -10,10 +10,8 @@
 
 namespace velloran::testing {
 
-using GuiTestFactory = std::function<std::unique_ptr<QObject>()>;
-
-inline std::map<std::string, GuiTestFactory>& guiTests() {
-    static std::map<std::string, GuiTestFactory> registered;
+inline auto& guiTests() {
+    static std::map<std::string, std::function<std::unique_ptr<QObject>()>> registered;
     return registered;
 }
 
