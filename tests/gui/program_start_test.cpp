@@ -42,7 +42,7 @@ private slots:
         QTRY_COMPARE(received.size(), 3);
     }
 
-    void launcherTrashFoldersAndTheCommandLine() {
+    void launcherTrashAndTheCommandLine() {
         const QString script =
             file("runvale", "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$1\" \"$(pwd)\" > \"$0.out\"\n");
         QtLauncher launcher;
