@@ -24,11 +24,6 @@ inline DeviceInventory inventoryOf(std::initializer_list<DetectedDevice> devices
     return inventory;
 }
 
-// A pad with `buttons` buttons.
-inline DeviceInventory padInventory(int buttons = 2) {
-    return inventoryOf({{DeviceKind::Joystick, buttons, "PAD-1", "Pad"}});
-}
-
 inline const DetectedDevice kPad{DeviceKind::Joystick, 4, "PAD-1", "Pad"};
 
 // One row of a configuration file written by a test.
@@ -96,17 +91,13 @@ public:
         return temp(name);
     }
 
-    // Builds the window and loads it as the program does.
-    MainWindow& start(DeviceInventory devices = padInventory(), std::string_view commandLine = {}) {
+    // Builds the window, loads it as the program does and shows it active.
+    MainWindow& shown(DeviceInventory devices = inventoryOf({kPad}),
+                      std::string_view commandLine = {}) {
         window = std::make_unique<MainWindow>(
             DocumentServices{boxes, dialogs, *store, files, files, launcher, trash, paths()});
         window->setDeviceDetection([devices] { return devices; });
         window->Form_Load(commandLine);
-        return *window;
-    }
-    // Started, shown and active.
-    MainWindow& shown(DeviceInventory devices = padInventory(), std::string_view commandLine = {}) {
-        start(std::move(devices), commandLine);
         window->show();
         window->activateWindow();
         if (!QTest::qWaitForWindowActive(window.get())) qFatal("the window never became active");

@@ -4,18 +4,22 @@
 #include <QObject>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 
 namespace velloran::testing {
 
-using GuiTestFactory = std::function<std::unique_ptr<QObject>()>;
-
-bool registerGuiTest(const std::string& name, GuiTestFactory factory);
+inline auto& guiTests() {
+    static std::map<std::string, std::function<std::unique_ptr<QObject>()>> registered;
+    return registered;
+}
 
 }  // namespace velloran::testing
 
-#define VELLORAN_GUI_TEST(Class)                                              \
-    static const bool registered##Class = velloran::testing::registerGuiTest( \
-        std::filesystem::path(__FILE__).stem().string(),                      \
-        []() -> std::unique_ptr<QObject> { return std::make_unique<Class>(); })
+#define VELLORAN_GUI_TEST(Class)                                                         \
+    static const bool registered##Class =                                                \
+        velloran::testing::guiTests()                                                    \
+            .emplace(std::filesystem::path(__FILE__).stem().string(),                    \
+                     [] { return std::unique_ptr<QObject>(std::make_unique<Class>()); }) \
+            .second

@@ -1,6 +1,12 @@
-// The main window's wiring: every toolbar button, menu item and command button reaches one
-// command, the command states reach the controls and back, shortcuts follow their menu, layout.
+// The main window as a user drives it: every toolbar button, menu item and command button
+// reaches one command, and the document commands run from the mouse and the keyboard:
+// configurations created, edited, undone, saved, closed, reopened, switched, dropped, run,
+// handed over and closed.
+#include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QSignalSpy>
 #include <QTest>
 #include <map>
 #include <set>
@@ -9,36 +15,33 @@
 #include "gui_test_main.h"
 
 using namespace velloran;
+using namespace velloran::testing;
+
+namespace {
+
+QPoint firstItem(const MainWindow& w) {
+    return w.controls().listView1->visualItemRect(w.controls().listView1->item(0)).center();
+}
+
+QLineEdit& textEdit(const MainWindow& w) {
+    return *w.findChild<QLineEdit*>("TextEdit");
+}
+
+}  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testing::Editor> editor;
-    MainWindow* w = nullptr;
-    std::vector<Command> seen;
-
-    void recordCommands() {
-        seen.clear();
-        for (int c = 0; c < kCommandCount; ++c)
-            w->commands().setHandler(Command(c), [this, c] { seen.push_back(Command(c)); });
-    }
-    QAbstractButton* button(const char* name) const { return testing::commandButton(*w, name); }
-    QString recCaption() const {
-        return w->menus().tableMenu->findChild<QAction*>("MNrec")->text();
-    }
-
 private slots:
-    void init() {
-        editor = std::make_unique<testing::Editor>();
-        w = &editor->shown(DeviceInventory{});
-    }
-    void cleanup() { editor.reset(); }
-
     // Items of one name (BTsave, MNsave in File and the list's menu) run one command and items
     // of different names different ones; the command buttons run the table menu's.
     void everyControlReachesOneCommand() {
-        recordCommands();
-        const MenuSet& m = w->menus();
+        Editor editor;
+        MainWindow& w = editor.shown(DeviceInventory{});
+        std::vector<Command> seen;
+        for (int c = 0; c < kCommandCount; ++c)
+            w.commands().setHandler(Command(c), [&seen, c] { seen.push_back(Command(c)); });
+        const MenuSet& m = w.menus();
         std::map<QString, Command> byName;
         std::map<Command, QString> byCommand;
         std::set<Command> tableMenu, buttons;
@@ -57,8 +60,7 @@ private slots:
                 if (root == m.tableMenu) tableMenu.insert(seen[0]);
             }
         }
-        QCOMPARE(byName.at("swap"), Command::ReplaceDevice);
-        for (QAbstractButton* b : w->controls().commands->findChildren<QAbstractButton*>()) {
+        for (QAbstractButton* b : w.controls().commands->findChildren<QAbstractButton*>()) {
             seen.clear();
             b->setEnabled(true);
             b->click();
@@ -68,62 +70,103 @@ private slots:
         QCOMPARE(buttons, tableMenu);
     }
 
-    void commandStatesReachTheControlsAndBack() {
-        // With nothing listed the rules leave the buttons as the controls have them.
-        button("ComRec")->setEnabled(true);
-        w->Set_Button_States();
-        QVERIFY(button("ComRec")->isEnabled());
-
-        editor = std::make_unique<testing::Editor>();
-        w = &editor->start();
-        editor->action("BTnew")->trigger();
-        w->session().list.selected()->state = state::Changed;
-        w->session().recording = true;
-        w->Set_Button_States();
-        QVERIFY(!w->menus().file->isEnabled());
-        QVERIFY(!w->menus().listMenu->isEnabled());
-        QVERIFY(!button("ComTest")->isEnabled());
-        QCOMPARE(recCaption(), QString("Stop Recording"));
-        w->session().recording = false;
-        w->Set_Button_States();
-        QCOMPARE(recCaption(), QString("Record Key Mappings"));
-        QVERIFY(w->menuBar()->findChild<QAction*>("MNsave")->isEnabled());
-        // A command asks for the states again once it has run.
-        w->commands().setHandler(
-            Command::Save, [this] { w->session().list.selected()->state = state::Unchanged; });
-        editor->action("BTsave")->trigger();
-        QVERIFY(!editor->action("BTsave")->isEnabled());
-
-        editor->action("BThelp")->trigger();
-        const Message& help = editor->boxes.shown.back();
-        QCOMPARE(help.icon, Icon::Information);
-        QCOMPARE(help.title, std::string("Velloran Help"));
-        QCOMPARE(help.buttons, Buttons::Ok);
+    // From the keyboard: while recording the File menu and its keys are locked; an edit is
+    // undone and redone, saved, and read back when the closed file is opened from the list.
+    void editUndoSaveCloseAndReopen() {
+        Editor editor;
+        MainWindow& w = editor.shown();
+        QTest::keySequence(&w, QKeySequence("Ctrl+N"));
+        MappingTableView* view = w.controls().listView3;
+        QTRY_VERIFY(view->hasFocus());  // a new configuration's table takes the keyboard
+        w.session().recording = true;
+        w.Set_Button_States();
+        QVERIFY(!w.menus().file->isEnabled());
+        QTest::keySequence(&w, QKeySequence("Ctrl+N"));
+        QCOMPARE(w.controls().tabStrip1->count(), 1);
+        w.session().recording = false;
+        w.Set_Button_States();
+        const auto keys = [view](std::vector<int> ks) {
+            for (int k : ks) QTest::keyClick(view, Qt::Key(k));
+        };
+        const auto repeat = [&w] { return w.session().currentTable()->row(1).flag(col::Repeat); };
+        keys({Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space});
+        QVERIFY(repeat());
+        QTest::keySequence(&w, QKeySequence("Ctrl+Z"));
+        QVERIFY(!repeat());
+        QTest::keySequence(&w, QKeySequence("Ctrl+Y"));
+        QVERIFY(repeat());
+        for (int i = col::Repeat; i < col::Description; ++i) keys({Qt::Key_Right});
+        keys({Qt::Key_F2});
+        textEdit(w).setText("Gear");
+        QTest::keyClick(&textEdit(w), Qt::Key_Return);
+        editor.dialogs.answers = {editor.temp("gear.vlz")};
+        QTest::keySequence(&w, QKeySequence("Ctrl+Shift+S"));
+        QTest::keySequence(&w, QKeySequence("Ctrl+W"));
+        QCOMPARE(w.controls().tabStrip1->key(0), QString("BLANK"));
+        QTest::mouseDClick(w.controls().listView1->viewport(), Qt::LeftButton, {}, firstItem(w));
+        QCOMPARE(cell(w, 1, col::Repeat), QString("On"));
+        QCOMPARE(cell(w, 1, col::Description), QString("Gear"));
     }
 
-    void shortcutsOnlyWhileTheirMenuIsEnabled() {
-        recordCommands();
-        for (QAction* a : w->menuBar()->findChildren<QAction*>()) a->setEnabled(true);
-        w->menus().file->setEnabled(false);
-        QTest::keySequence(w, QKeySequence("Ctrl+S"));
-        QVERIFY(seen.empty());
-        w->menus().file->setEnabled(true);
-        QTest::keySequence(w, QKeySequence("Ctrl+Shift+S"));
-        QCOMPARE(seen, std::vector<Command>{Command::SaveAs});
+    // A drop reaches the widget that accepted the drag's entry: here the window, whichever child
+    // the files are over; the list takes none while a test runs. Right clicks open the menus,
+    // on an item only; a tab's click switches the table.
+    void dropMenusAndTabs() {
+        Editor editor;
+        MainWindow& w = editor.shown(inventoryOf({kPad}), editor.write("one.vlz", {{1, "first"}}));
+        QMimeData data;
+        for (const char* name : {"two.vlz", "three.vlz"})
+            data.setUrls(data.urls() << QUrl::fromLocalFile(
+                             QString::fromStdString(editor.write(name, {{1, name}, {2, "b"}}))));
+        const auto dropOn = [&data](QWidget* widget) {
+            const QPoint at = widget->rect().center();
+            QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(widget, &enter);
+            QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(widget, &drop);
+            return enter.isAccepted() && drop.isAccepted();
+        };
+        w.session().testing = true;
+        QVERIFY(dropOn(w.controls().listView1->viewport()));
+        QCOMPARE(w.controls().listView1->count(), 1);
+        w.session().testing = false;
+        QVERIFY(dropOn(w.controls().listView3->viewport()));
+        QCOMPARE(w.controls().listView1->count(), 2);
+
+        clickCell(w, 1, col::Rotary, Qt::RightButton);
+        QTRY_VERIFY(w.menus().tableMenu->isVisible());
+        QCOMPARE(w.session().currentTable()->selected, 1);
+        w.menus().tableMenu->hide();
+        QWidget* list = w.controls().listView1->viewport();
+        QTest::mouseClick(list, Qt::RightButton, {}, list->rect().bottomRight());
+        QTest::mouseClick(list, Qt::RightButton, {}, firstItem(w));
+        QTRY_VERIFY(w.menus().listMenu->isVisible());
+        w.menus().listMenu->hide();
+
+        TabStripWidget& tabs = *w.controls().tabStrip1;
+        QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(1).center());
+        QCOMPARE(cell(w, 0, col::Description), QString("first"));
     }
 
-    void layoutFollowsTheWindowSize() {
-        const QSize design = w->size();
-        QCOMPARE(w->minimumSize(), design);
-        const MainControls& c = w->controls();
-        const QSize list = c.listView1->size(), table = c.listView3->size();
-        w->resize(design + QSize(300, 200));
-        QTRY_COMPARE(c.listView3->width(), table.width() + 300);
-        QCOMPARE(c.listView1->width(), list.width());
-        QVERIFY(c.listView3->height() > table.height());
-        QCOMPARE(c.frame1->width(), c.listView3->width());
-        const double p1 = c.statusBar1->panel(1)->width(), p2 = c.statusBar1->panel(2)->width();
-        QVERIFY2(std::abs(p1 / (p1 + p2) - 0.75) < 0.01, qPrintable(QString::number(p1 / p2)));
+    void runHandOverAndCloseWhenTheUserAgrees() {
+        Editor editor;
+        MainWindow& w = editor.shown(inventoryOf({kPad}), editor.write("my pad.vlz", {{1, "A"}}));
+        editor.action("BTrun")->trigger();
+        QCOMPARE(editor.launcher.starts.size(), std::size_t(1));
+        w.secondStart(editor.write("other.vlz", {{1, "B"}}));
+        QCOMPARE(cell(w, 0, col::Description), QString("B"));
+
+        editor.action("BTnew")->trigger();
+        QSignalSpy unloading(&w, &MainWindow::unloading);
+        editor.boxes.answers = {Answer::No, Answer::Yes};
+        w.close();
+        QVERIFY(w.isVisible());
+        w.menuBar()->findChild<QAction*>("MNexit")->trigger();
+        QVERIFY(!w.isVisible());
+        QCOMPARE(unloading.count(), 1);
+        const Message asked =
+            ScriptedBoxes::look(Icon::Exclamation, "Confirm Close", Buttons::YesNo);
+        QCOMPARE(editor.boxes.looks(), (std::vector<Message>{asked, asked}));
     }
 };
 

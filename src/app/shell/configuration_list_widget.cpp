@@ -89,15 +89,6 @@ void ConfigurationListWidget::showEntry(QListWidgetItem& item, const ListEntry& 
     item.setIcon(entry.ghosted ? ghostOf(picture) : picture);
 }
 
-QListWidgetItem* ConfigurationListWidget::itemByKey(const QString& key) const {
-    for (int i = 0; i < count(); ++i) {
-        if (ConfigurationListWidget::key(*item(i)).compare(key, Qt::CaseInsensitive) == 0) {
-            return item(i);
-        }
-    }
-    return nullptr;
-}
-
 QString ConfigurationListWidget::key(const QListWidgetItem& item) {
     return item.data(KeyRole).toString();
 }

@@ -20,7 +20,6 @@ public:
     // Items are only rebuilt when the keys or their order changed.
     void showEntries(const ConfigurationList& list, const IconOf& iconOf);
 
-    QListWidgetItem* itemByKey(const QString& key) const;  // keys compare without case
     static QString key(const QListWidgetItem& item);
     static bool ghosted(const QListWidgetItem& item);
 
