@@ -3,7 +3,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStyledItemDelegate>
 #include <QTimer>
 #include <algorithm>
 #include <optional>
@@ -14,27 +13,13 @@
 namespace velloran {
 namespace {
 
-// The row colour is the selection colour: the core paints the selected row (0xF5CABF, or
-// 0xE1E1FF while recording) through its Tag, so the style's highlight must not cover it.
-class RowColourDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
-        QStyledItemDelegate::initStyleOption(option, index);
-        // The focus frame stays: it shows the keyboard's cell.
-        option->state &= ~QStyle::State_Selected;
-    }
-};
-
 constexpr int kIconGap = 4;
 
 }  // namespace
 
 MappingTableView::MappingTableView(QWidget* parent) : QTableView(parent) {
     setObjectName(QStringLiteral("ListView3"));
-    setItemDelegate(new RowColourDelegate(this));
+    // The core paints the selected row through its Tag colour; the view selects nothing.
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);

@@ -216,6 +216,14 @@ TEST(Startup, BuildsTheListFromTheFolderAndTheStoreEntries) {
     EXPECT_EQ(d.entry("file2") + d.entry("file3"), "");
 }
 
+// Start-up must not install the file-type association again once the user turned it off.
+TEST(Startup, InstallsTheAssociationUnlessTurnedOff) {
+    SessionDesk d;
+    EXPECT_TRUE(startmeup(d.session, d.services).associate);
+    d.store.SaveString(Root::CurrentUser, kConfigKey, settings::kAssociate, settings::kFalse);
+    EXPECT_FALSE(startmeup(d.session, d.services).associate);
+}
+
 TEST(CommandLine, QuotedOrRelativePathsBecomeFullPaths) {
     MemoryFiles files;
     for (const auto& [text, path] :
