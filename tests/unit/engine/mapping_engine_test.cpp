@@ -48,7 +48,7 @@ protected:
         pressed.cell(col::FirstRelease + 15) = Cell{"D", Tag::text("D")};
         rows = table({row("PAD-B", 1, {key("B")}), pressed, row("PAD-A", 4, {key("E")})});
         engine = std::make_unique<MappingEngine>(out, clock, view, options);
-        engine->setDevices({{}, {&padA, &padB}});
+        engine->setDevices({{&backend}, {&padA, &padB}});
         engine->compile(rows);
     }
     // One pass, returning what it typed.
@@ -65,6 +65,8 @@ protected:
     FakeClock clock;
     RecordingOutput out{clock};
     QuietEngineView view;
+    std::vector<std::string> log;  // every pass begins with the back end
+    LoggingBackend backend{&log};
     ScriptedDevice padA{"PAD-A", 4};
     ScriptedDevice padB{"PAD-B", 4};
     MappingTable rows;
@@ -91,6 +93,7 @@ TEST_F(Engine, PressAndReleaseMacrosOnceEachDeviceWithItsOwnRowsUntilItFails) {
     const int readsA = padA.reads, readsB = padB.reads;
     pass();
     EXPECT_EQ(padA.reads + padB.reads, readsA + readsB);
+    EXPECT_EQ(log.size(), 9u);
 }
 
 TEST(FollowController, ThePressedButtonSelectsTheFirstRowOfItsOwnDevice) {
