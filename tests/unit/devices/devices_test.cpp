@@ -4,9 +4,71 @@
 
 #include "devices/hid_button_state.h"
 #include "devices/hid_record.h"
+#include "devices/joystick_identity.h"
+#include "devices/virtual_device_setup.h"
 
-namespace velloran::hid {
+namespace velloran {
 namespace {
+
+using namespace hid;
+
+const std::string kPad = "030000005e0400008e02000010010000";
+const std::string kStick = "030000006d04000015c2000010010000";
+
+std::vector<std::string> identities(const std::vector<JoystickTraits>& attached) {
+    std::vector<std::string> out;
+    for (const auto& j : identifyJoysticks(attached)) out.push_back(j.identity);
+    return out;
+}
+
+// A serial, else a port (the by-path link without its node suffix), counts only where no other
+// unit of the same model shares it (case aside); what is left is told apart by ordinal in
+// system order.
+TEST(IdentifyJoysticks, SerialThenPortThenOrdinalWhereUniqueSortedByIdentity) {
+    const std::string port = "pci-0000:00:14.0-usb-0:";
+    const std::vector<JoystickTraits> attached = {
+        {kPad, "0000", port + "2:1.0-event"},
+        {kPad, "0000", port + "1:1.0-event-joystick"},
+        {kStick, "0000", ""},  // another model may share the serial
+        {kPad, "abc", ""},
+        {kPad, "ABC", ""},
+        {kStick, " S/N \"7\"\r\nx\xC3\xA9 ", ""},
+        {kStick, "  ", "platform-eventbus-0-joystick"},  // "-event" here is no node suffix
+    };
+    const auto result = identifyJoysticks(attached);
+    ASSERT_EQ(result.size(), 7u);
+    EXPECT_EQ(result[0].source, 3u);
+    EXPECT_EQ(
+        identities(attached),
+        (std::vector<std::string>{kPad + "/#1", kPad + "/#2", kPad + "/" + port + "1:1.0",
+                                  kPad + "/" + port + "2:1.0", kStick + "/0000",
+                                  kStick + "/S/N__7___x__", kStick + "/platform-eventbus-0"}));
+    EXPECT_EQ(identities({attached.rbegin(), attached.rend()}), identities(attached));
+}
+
+TEST(JoystickDisplayName, ReplacesWhatAFileFieldCannotHold) {
+    EXPECT_EQ(joystickDisplayName("Pad \"Pro\"\tII\n"), "Pad 'Pro' II ");
+    EXPECT_EQ(joystickDisplayName("Manette \xC3\xA9"), "Manette \xC3\xA9");
+}
+
+TEST(ParseVirtualDevices, ReadsNamesWithBlanksAndRefusesAnyBadEntry) {
+    using Setups = std::vector<VirtualDeviceSetup>;
+    const struct {
+        const char* text;
+        std::optional<Setups> setups;  // nothing: refused
+    } cases[] = {
+        {"  Demo Pad : 1 ,  Board:128 ", Setups{{"Demo Pad", 1}, {"Board", 128}}},
+        {"Port A:B:7", Setups{{"Port A:B", 7}}},
+        {"Demo Pad", {}},
+        {"Pad:12,,Board:3", {}},
+        {"Pad:12x", {}},
+        {"Pad:129", {}},
+    };
+    for (const auto& c : cases) {
+        const auto parsed = parseVirtualDevices(c.text);
+        EXPECT_EQ(parsed ? std::optional{parsed.value()} : std::nullopt, c.setups) << c.text;
+    }
+}
 
 using Table = std::array<unsigned char, kTableSize>;
 
@@ -56,7 +118,7 @@ TEST(HidRecord, ReadsTheCountedRecordsWithButtonsWhateverTheirLengthsSay) {
 }
 
 // Reports each difference in button order, ignoring buttons beyond the board and the byte after
-// the last button.
+// the last button; 512 at most fit the buffer.
 TEST(HidButtonState, ReportsEachDifferenceInButtonOrder) {
     using Buffer = std::array<unsigned char, kStateSize>;
     const auto pressed = [](std::initializer_list<int> buttons) {
@@ -65,21 +127,18 @@ TEST(HidButtonState, ReportsEachDifferenceInButtonOrder) {
         b[512] = 1;
         return b;
     };
-    for (const int buttons : {12, 600}) {  // 512 at most fit the buffer
+    for (const auto& [buttons, want] :
+         {std::pair{12, std::vector<ButtonChange>{{2, true}, {9, true}, {9, false}, {2, false}}},
+          {600, {{2, true}, {9, true}, {512, true}, {9, false}, {512, false}, {2, false}}}}) {
         ButtonState state(buttons);
         std::vector<ButtonChange> changes;
-        state.apply(pressed({9, 2, 512}), changes);
-        EXPECT_EQ(state.pressed(512), buttons > 12);
-        EXPECT_FALSE(state.pressed(513));
-        for (const Buffer& b : {pressed({2}), pressed({2}), pressed({})}) state.apply(b, changes);
-        std::vector<ButtonChange> want = {{2, true}, {9, true}, {9, false}, {2, false}};
-        if (buttons > 12) {
-            want.insert(want.begin() + 2, {512, true});
-            want.insert(want.begin() + 4, {512, false});
+        for (const Buffer& b : {pressed({9, 2, 512}), pressed({2}), pressed({2}), pressed({})}) {
+            state.apply(b, changes);
         }
         EXPECT_EQ(changes, want) << buttons;
+        EXPECT_FALSE(state.pressed(513));
     }
 }
 
 }  // namespace
-}  // namespace velloran::hid
+}  // namespace velloran
