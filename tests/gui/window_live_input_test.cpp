@@ -212,6 +212,7 @@ private slots:
         w_->close();
         QVERIFY(!w_->session().testing && !testMode().timer1().isActive() && panel->isHidden());
         QCOMPARE(openOutputs_, 0);
+        QCOMPARE(priority_.now, priority::Normal);
     }
 
     void followSelectsThePressedButtonsRow() {
