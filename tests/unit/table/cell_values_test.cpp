@@ -38,6 +38,7 @@ TEST(Tag, NumbersAndBooleansConvertAsFilesHoldThem) {
     EXPECT_EQ(Tag::boolean(false).toText(), "False");
 }
 
+// The editor's toolkit switches to the user's locale; files must read and write the same there.
 TEST(Tag, NumbersIgnoreTheProcessLocale) {
     const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
     if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr &&
