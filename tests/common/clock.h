@@ -1,7 +1,5 @@
 #pragma once
-// Virtual time: sleeps are recorded and move the clock on at once.
-#include <vector>
-
+// Virtual time: a sleep moves the clock on at once.
 #include "base/clock.h"
 
 namespace velloran::testing {
@@ -9,13 +7,8 @@ namespace velloran::testing {
 class FakeClock : public Clock {
 public:
     double now() override { return now_; }
-    void sleepMs(double milliseconds) override {
-        sleeps.push_back(milliseconds);
-        now_ += milliseconds / 1000;
-    }
+    void sleepMs(double milliseconds) override { advanceMs(milliseconds); }
     void advanceMs(double milliseconds) { now_ += milliseconds / 1000; }
-
-    std::vector<double> sleeps;
 
 private:
     double now_ = 1000;

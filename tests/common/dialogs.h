@@ -1,6 +1,6 @@
 #pragma once
 // File dialogs answering from a queue (nullopt is a cancel). A dialog the test did not script
-// fails it, unless `cancelWhenEmpty` is set.
+// fails it.
 #include <deque>
 #include <optional>
 #include <string>
@@ -16,7 +16,6 @@ public:
     std::deque<std::optional<std::string>> answers;
     std::vector<FileDialogRequest> opened;
     std::vector<FileDialogRequest> saved;
-    bool cancelWhenEmpty = false;
 
     std::optional<std::string> openFile(const FileDialogRequest& r) override {
         opened.push_back(r);
@@ -30,7 +29,7 @@ public:
 private:
     std::optional<std::string> next() {
         if (answers.empty()) {
-            if (!cancelWhenEmpty) unexpectedCall("file dialog");
+            unexpectedCall("file dialog");
             return std::nullopt;
         }
         auto a = answers.front();
