@@ -13,6 +13,7 @@
 #include <future>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <stdexcept>
 #include <thread>
 
 #include "common/fixtures.h"
@@ -128,7 +129,11 @@ public:
         sh.insert(sh.end(), args.begin(), args.end());
         exit_ = std::async(std::launch::async,
                            [sh, env] { return runProgram("/bin/sh", sh, env).exitCode; });
-        waitUntil([this] { return (pid_ = std::atoi(readBytes(errPath_ + ".pid").c_str())) > 0; });
+        // Without a process id, kill() would reach this whole process group.
+        const std::string pidFile = errPath_ + ".pid";
+        if (!waitUntil([&] { return (pid_ = std::atoi(readBytes(pidFile).c_str())) > 0; })) {
+            throw std::runtime_error("cannot start " RUNVALE_BINARY);
+        }
     }
     ~Runvale() {
         if (exit_.wait_for(0s) != std::future_status::ready) ::kill(pid_, SIGKILL);

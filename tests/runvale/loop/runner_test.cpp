@@ -19,8 +19,7 @@
 namespace velloran::runvale {
 namespace {
 
-using testing::key;
-using testing::row;
+using namespace testing;  // rows
 using Lines = std::vector<std::string>;
 using namespace std::chrono_literals;
 

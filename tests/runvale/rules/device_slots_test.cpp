@@ -12,10 +12,7 @@
 namespace velloran {
 namespace {
 
-using testing::down;
-using testing::row;
-using testing::ScriptedDevice;
-using testing::up;
+using namespace testing;  // rows and scripted devices
 using Changes = std::vector<ButtonChange>;
 using Kind = DeviceEvent::Kind;
 using Kinds = std::vector<Kind>;
