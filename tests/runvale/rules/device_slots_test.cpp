@@ -7,15 +7,12 @@
 #include "common/devices.h"
 #include "common/rows.h"
 #include "engine/device_slots.h"
+#include "engine/redetect_schedule.h"
 
 namespace velloran {
 namespace {
 
-using testing::down;
-using testing::key;
-using testing::row;
-using testing::ScriptedDevice;
-using testing::up;
+using namespace testing;  // rows and scripted devices
 using Changes = std::vector<ButtonChange>;
 using Kind = DeviceEvent::Kind;
 using Kinds = std::vector<Kind>;
@@ -70,7 +67,6 @@ TEST(DeviceSlots, ASlotReportsItsOwnButtonsAndTellsWhatItsDeviceGoesThrough) {
         // Not acquired: asked back and read once more, never ending the pass.
         {{{S::NotAcquired, {}}, {S::NotAcquired, {}}}, {S::NoChange, {}}, {Kind::Lost}},
         {{{S::NotAcquired, {}}, {S::NewData, {down(4)}}}, {S::NewData, {down(4)}}, {Kind::Back}},
-        {{{S::ReadFailure, {}}}, {S::NoChange, {}}, {Kind::ReadFailure}},
     };
     for (std::size_t i = 0; i < std::size(steps); ++i) {
         for (const auto& [status, changes] : steps[i].answers) pad->next(changes, status);
@@ -83,55 +79,49 @@ TEST(DeviceSlots, ASlotReportsItsOwnButtonsAndTellsWhatItsDeviceGoesThrough) {
     EXPECT_EQ(readSlot(slots, 0), (Read{S::NewData, {up(2), up(4)}}));
     EXPECT_EQ(readSlot(slots, 0), (Read{S::NoChange, {}}));
     EXPECT_EQ(slots.slot(0).source(), -1);
-    const std::vector<DeviceEvent> lost = slots.takeEvents();
-    ASSERT_EQ(kinds(lost), Kinds{Kind::Lost});
-    EXPECT_EQ(describe(lost[0]), "Device lost: Pad PAD [PAD]");
-}
-
-TEST(DeviceSlots, AReleaseAllOrANewDeviceStartsFromWhatTheEngineHasSeen) {
-    DeviceSlots slots;
-    slots.plan(testing::table({row("PAD", 4)}));
-    offer(slots, 0, {"PAD"}, DetectionMode::FillGaps)[0]->next({down(1), down(2)});
-    readSlot(slots, 0);
-    slots.releaseAll();
-    EXPECT_EQ(readSlot(slots, 0), (Read{S::NewData, {up(1), up(2)}}));
-    EXPECT_EQ(readSlot(slots, 0), (Read{S::NewData, {down(1), down(2)}}));  // picked up again
-    // The new device still holds 1 (no second press), never saw 2 go down (released now), and
-    // has 3 down (pressed now).
-    offer(slots, 0, {"PAD"}, DetectionMode::Replace)[0]->next({down(1), down(3)});
-    EXPECT_EQ(readSlot(slots, 0), (Read{S::NewData, {down(3), up(2)}}));
+    EXPECT_EQ(kinds(slots.takeEvents()), Kinds{Kind::Lost});
 }
 
 TEST(DeviceSlots, DetectionsFillTheSlotsOfTheirIdentityByModeAndANewPlanKeepsThem) {
     DeviceSlots slots;
-    slots.plan(testing::table({row("PAD-A", 1), row("PAD-B", 1)}));
+    slots.plan(testing::table({row("PAD-A", 1), row("PAD-B", 3)}));
     const auto first = offer(slots, 0, {"pad-b", "UNMAPPED"}, DetectionMode::FillGaps);
     EXPECT_TRUE(slots.missing());
     ASSERT_EQ(slots.waiting(), (std::vector<DeviceEvent>{{Kind::Waiting, "Pad PAD-A", "PAD-A"}}));
-    EXPECT_EQ(describe(slots.waiting()[0]), "Waiting for device: Pad PAD-A [PAD-A]");
 
     offer(slots, 0, {"PAD-B"}, DetectionMode::FillGaps);  // the first one answers: dropped
-    first[0]->next({down(1)});
-    EXPECT_EQ(readSlot(slots, 1), (Read{S::NewData, {down(1)}}));
-    // A back end that replaces its devices moves its own over; the new one does not hold 1.
+    first[0]->next({down(1), down(2)});
+    EXPECT_EQ(readSlot(slots, 1), (Read{S::NewData, {down(1), down(2)}}));
+    // A back end that replaces its devices moves its own over. The new one still holds 1 (no
+    // second press), never saw 2 go down (released now) and has 3 down (pressed now).
     ScriptedDevice* padB = offer(slots, 0, {"PAD-B"}, DetectionMode::Replace)[0];
-    EXPECT_EQ(readSlot(slots, 1), (Read{S::NewData, {up(1)}}));
-    // Another back end never takes a place whose device answers.
-    offer(slots, 1, {"PAD-B"}, DetectionMode::Replace);
-    EXPECT_EQ(slots.slot(1).source(), 0);
+    padB->next({down(1), down(3)});
+    EXPECT_EQ(readSlot(slots, 1), (Read{S::NewData, {down(3), up(2)}}));
+    slots.releaseAll();
+    EXPECT_EQ(readSlot(slots, 1), (Read{S::NewData, {up(1), up(3)}}));
 
-    // A new plan keeps the device of an identity still mapped, and tells no news of it. One
-    // slot per identity, in the order of its first row, for its largest button number.
+    // A new plan keeps the device of an identity still mapped, tells no news of it, and picks
+    // up what it holds. One slot per identity, in the order of its first row, for its largest
+    // button number.
     slots.takeEvents();
-    MappingRow notANumber = row("PAD-D", 1, {key("A")});
-    notANumber.text = "01";  // not a button number the compiler reads
-    slots.plan(testing::table({row("PAD-B", 3), row("PAD-C", 1), notANumber, row("pad-b", 5)}));
+    slots.plan(testing::table({row("PAD-B", 3), row("PAD-C", 1), row("pad-b", 5)}));
     ASSERT_EQ(slots.size(), 2u);
-    EXPECT_EQ(slots.slot(0).info().identity, "PAD-B");
     EXPECT_FALSE(slots.slot(1).reachable());
     padB->next({down(5)});
-    EXPECT_EQ(readSlot(slots, 0), (Read{S::NewData, {down(5)}}));
+    EXPECT_EQ(readSlot(slots, 0), (Read{S::NewData, {down(5), down(1), down(3)}}));
     EXPECT_EQ(kinds(slots.takeEvents()), Kinds{});
+}
+
+// A device goes missing: a back end that counts its plug events is asked again when the count
+// moves, one that does not at most once a second.
+TEST(RedetectSchedule, LooksAgainOnlyWhileADeviceIsMissing) {
+    RedetectSchedule reporting(true), silent(false);
+    reporting.detected(5, 7);
+    silent.detected(5, 0);
+    EXPECT_EQ((std::vector<bool>{reporting.due(9, true, 7), reporting.due(5, true, 8),
+                                 silent.due(5.9, true, 0), silent.due(6, true, 0),
+                                 silent.due(9, false, 0)}),
+              (std::vector<bool>{false, true, false, true, false}));
 }
 
 }  // namespace

