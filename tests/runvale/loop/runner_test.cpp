@@ -9,6 +9,7 @@
 
 #include "common/clock.h"
 #include "common/rows.h"
+#include "common/temp_folder.h"
 #include "engine/dry_run.h"
 #include "keys/recording_output.h"
 #include "loop/run_clock.h"
@@ -57,6 +58,11 @@ protected:
         return found;
     }
 
+#ifdef HIDLINK_SIM_LIBRARY
+    // The simulated library without boards, so that no real board of this machine takes part.
+    ScopedEnv hidLibrary_{"VELLORAN_HIDLINK", HIDLINK_SIM_LIBRARY};
+    ScopedEnv hidBoards_{"HIDLINK_SIM_FILE", std::nullopt};
+#endif
     testing::FakeClock clock_;
     RecordingOutput output_{clock_};
     std::ostringstream log_;
