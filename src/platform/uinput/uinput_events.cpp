@@ -46,4 +46,11 @@ std::vector<input_event> uinputEventsOf(std::span<const KeyRecord> batch, KeyRou
     return events;
 }
 
+std::vector<input_event> releaseEventsOf(const std::vector<std::uint16_t>& heldCodes) {
+    std::vector<input_event> events;
+    for (std::uint16_t code : heldCodes) events.push_back(eventOf(EV_KEY, code, 0));
+    if (!events.empty()) events.push_back(eventOf(EV_SYN, SYN_REPORT, 0));
+    return events;
+}
+
 }  // namespace velloran

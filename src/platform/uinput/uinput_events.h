@@ -25,4 +25,8 @@ std::vector<input_event> uinputEventsOf(std::span<const KeyRecord> batch, KeyRou
                                         const KeyTranslation& translation);
 std::vector<input_event> uinputEventsOf(std::span<const KeyRecord> batch);
 
+// The frame that lets go of the given held Linux key codes; empty when none is held. Sent just
+// before the keyboard goes: once it is gone, no reader can be told anything about it.
+std::vector<input_event> releaseEventsOf(const std::vector<std::uint16_t>& heldCodes);
+
 }  // namespace velloran

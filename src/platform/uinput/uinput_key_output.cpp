@@ -85,20 +85,7 @@ Result<std::unique_ptr<UinputKeyOutput>> UinputKeyOutput::create(
 }
 
 UinputKeyOutput::~UinputKeyOutput() {
-    std::vector<input_event> events;
-    for (std::uint16_t code : state_.heldKeys()) {
-        input_event up{};
-        up.type = EV_KEY;
-        up.code = code;
-        events.push_back(up);
-    }
-    if (!events.empty()) {
-        input_event syn{};
-        syn.type = EV_SYN;
-        syn.code = SYN_REPORT;
-        events.push_back(syn);
-        write(events);
-    }
+    if (const auto release = releaseEventsOf(state_.heldKeys()); !release.empty()) write(release);
     libevdev_uinput_destroy(device_);
     ::close(fd_);
 }
