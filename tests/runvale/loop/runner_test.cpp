@@ -1,9 +1,11 @@
-// The runner's loop object driven pass by pass with an SDL virtual game controller: a pad plugged
-// in late, unplugged and plugged back is played, and so is another table while a button is held.
+// The runner's loop object driven pass by pass with an SDL virtual game controller and the
+// simulated HID board library: a pad plugged in late, unplugged and plugged back is played, and so
+// is another table while a button is held; a board that comes back is looked for once a second.
 // A stop request from another thread (the tray's Quit) cuts a key hold of the run short.
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <fstream>
 #include <sstream>
 #include <thread>
 
@@ -58,11 +60,13 @@ protected:
         return found;
     }
 
+    // The simulated boards are the lines of this file; no real board of this machine takes part.
+    void boards(const std::string& lines) { std::ofstream(dir_.path("boards")) << lines; }
+    TempFolder dir_;
 #ifdef HIDLINK_SIM_LIBRARY
-    // The simulated library without boards, so that no real board of this machine takes part.
     ScopedEnv hidLibrary_{"VELLORAN_HIDLINK", HIDLINK_SIM_LIBRARY};
-    ScopedEnv hidBoards_{"HIDLINK_SIM_FILE", std::nullopt};
 #endif
+    ScopedEnv hidBoards_{"HIDLINK_SIM_FILE", dir_.path("boards").string()};
     testing::FakeClock clock_;
     RecordingOutput output_{clock_};
     std::ostringstream log_;
@@ -112,6 +116,28 @@ TEST_F(RunnerTest, APadPluggedInLateOrPluggedBackIsPlayedWithNothingLeftDown) {
     EXPECT_EQ(sent(), (Lines{"+30", "-30"}));
     passes(1);
     EXPECT_EQ(sent(), (Lines{"+2e", "-2e"}));
+}
+
+TEST_F(RunnerTest, AHidBoardThatComesBackIsLookedForOnceASecond) {
+#ifndef HIDLINK_SIM_LIBRARY
+    GTEST_SKIP() << "the simulated HID library is not built";
+#endif
+    const std::string board = "board RUNNER-BOARD 8 Runner Board\n";
+    boards(board);
+    start(testing::table({row("RUNNER-BOARD", 2, {key("A")})}));
+    boards("");  // the board's line leaves the file: the board is gone
+    passes(1);
+    EXPECT_TRUE(logged("Device lost: Pad RUNNER-BOARD"));
+    boards(board);
+    clock_.advanceMs(500);
+    passes(1);
+    EXPECT_FALSE(logged("Device back"));  // less than a second since the last detection
+    clock_.advanceMs(500);
+    passes(1);
+    EXPECT_TRUE(logged("Device back: Pad RUNNER-BOARD"));
+    boards(board + "press RUNNER-BOARD 2\n");
+    passes(1);
+    EXPECT_EQ(sent(), (Lines{"+1e", "-1e"}));
 }
 
 TEST(RunControl, AStopRequestFromAnotherThreadCutsAKeyHoldShort) {
